@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running Clubdraw needs on Debian 12,
+# and only what is missing.
+set -euo pipefail
+
+packages=(
+  cmake make g++
+  qt6-base-dev libgl-dev
+  libgtest-dev
+  fonts-liberation fonts-ebgaramond
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
