@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -63,6 +64,13 @@ QLabel* make_label(QWidget* parent, const QString& caption, Qt::Alignment alignm
     return label;
 }
 
+QPushButton* make_button(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);
+    place(button, left, top, width, height);
+    return button;
+}
+
 QTimer* make_reveal_timer(QWidget* window) {
     auto* timer = new QTimer(window);
     timer->setTimerType(Qt::PreciseTimer);
@@ -103,6 +111,26 @@ void show_step(const reveal_step& step, const reveal_controls& controls) {
         set_bold(controls.team, true);
         set_bold(controls.division, true);
     }
+}
+
+void begin_draw(candidate_pool&& found, candidate_pool& window_pool, reveal_schedule& schedule,
+                const reveal_controls& controls) {
+    clear_result(controls);
+    take_draw(std::move(found), window_pool, schedule);
+    sync_timer(schedule, controls);
+}
+
+bool run_reveal_tick(reveal_schedule& schedule, const candidate_pool& pool, random_source& random,
+                     const reveal_controls& controls) {
+    const reveal_step step = schedule.tick(pool, random);
+    show_step(step, controls);
+    sync_timer(schedule, controls);
+    return step.finished;
+}
+
+void clear_captions(const reveal_controls& controls) {
+    controls.team->clear();
+    controls.division->clear();
 }
 
 } // namespace clubdraw

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QTimer;
 class QWidget;
 
@@ -32,6 +33,9 @@ QFont arial_bold(double points = 12);
 // and paints its own background.
 QLabel* make_label(QWidget* parent, const QString& caption, Qt::Alignment alignment, const QFont& font);
 
+// A push button that is never the window's default, placed in twips.
+QPushButton* make_button(QWidget* parent, const QString& caption, int left, int top, int width, int height);
+
 // The two result labels and the timer a draw window reveals with.
 struct reveal_controls {
     QLabel* team = nullptr;
@@ -47,5 +51,15 @@ void clear_result(const reveal_controls& controls);
 void sync_timer(const reveal_schedule& schedule, const reveal_controls& controls);
 // Shows one tick's pick; the last one in bold.
 void show_step(const reveal_step& step, const reveal_controls& controls);
+
+// A draw in a window: clear the result, take the teams found, then run or
+// idle the timer.
+void begin_draw(candidate_pool&& found, candidate_pool& window_pool, reveal_schedule& schedule,
+                const reveal_controls& controls);
+// One timer tick in a window; returns whether the reveal has landed.
+bool run_reveal_tick(reveal_schedule& schedule, const candidate_pool& pool, random_source& random,
+                     const reveal_controls& controls);
+// "Clear results": captions only; bold and a running reveal stay as they are.
+void clear_captions(const reveal_controls& controls);
 
 } // namespace clubdraw

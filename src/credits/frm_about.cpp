@@ -15,7 +15,7 @@ QStringList frm_about::credit_lines() {
             QStringLiteral("  1 Example Street"),
             QStringLiteral("  EX1 2AB Exampleton, Exampleland"),
             QString(),
-            QStringLiteral("  clubdraw@example.org (valid until December 2030)")};
+            QStringLiteral("  clubdraw@example.org (valid to 12/2030)")};
 }
 
 frm_about::frm_about(QWidget* parent) : credits_window(credit_lines(), parent) {

@@ -21,6 +21,8 @@ frm_takk::frm_takk(QWidget* parent) : credits_window(thanks_lines(), parent) {
     place(lbl_thanks, 360, 360, 2175, 375);
     pct_liste = box_;
     place(pct_liste, 360, 720, 3375, 1815);
+    // The heading reaches a pixel into the box; keep the box's border whole.
+    pct_liste->raise();
     place(cmd_back, 3840, 2640, 735, 375);
     setTabOrder(pct_liste, cmd_back);
     pct_liste->setFocus();

@@ -10,13 +10,6 @@ namespace clubdraw {
 
 namespace {
 
-QPushButton* make_button(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    place(button, left, top, width, height);
-    return button;
-}
-
 QListWidget* make_list(QWidget* parent, int left, int top, int width, int height) {
     auto* list = new QListWidget(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -135,24 +128,16 @@ void frm_velgliga::cmd_fjern_alle_Click() {
 }
 
 void frm_velgliga::cmd_velg_lag_Click() {
-    clear_result(result_controls());
     // Every team of the chosen divisions, "Minimum" or not.
-    take_draw(build_division_pool(catalogue_, selection_->selected_keys()), pool_, reveal_);
-    sync_timer(reveal_, result_controls());
+    begin_draw(build_division_pool(catalogue_, selection_->selected_keys()), pool_, reveal_, result_controls());
 }
 
-void frm_velgliga::cmd_slett_lag_Click() {
-    lbl_lag_lag->clear();
-    lbl_divisjon->clear();
-}
+void frm_velgliga::cmd_slett_lag_Click() { clear_captions(result_controls()); }
 
 void frm_velgliga::cmd_tilbake_Click() { hide(); }
 
 void frm_velgliga::Timer1_Timer() {
-    const reveal_step step = reveal_.tick(pool_, random_);
-    show_step(step, result_controls());
-    sync_timer(reveal_, result_controls());
-    if (step.finished)
+    if (run_reveal_tick(reveal_, pool_, random_, result_controls()))
         emit reveal_finished();
 }
 

@@ -31,13 +31,6 @@ QRadioButton* make_option(QWidget* parent, const QString& caption, int left, int
     return option;
 }
 
-QPushButton* make_button(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    place(button, left, top, width, height);
-    return button;
-}
-
 // Brings a single-instance window up, modeless and without owner.
 void show_single(QWidget* window) {
     window->show();
@@ -170,17 +163,12 @@ nation_ticks frm_cmtrekning::ticks() const {
 }
 
 void frm_cmtrekning::cmd_Velg_Click() {
-    clear_result(result_controls());
     const database_type type = opt_normal->isChecked() ? database_type::minimum : database_type::normal;
-    take_draw(build_nation_pool(catalogue_, ticks(), type), pool_, reveal_);
-    sync_timer(reveal_, result_controls());
+    begin_draw(build_nation_pool(catalogue_, ticks(), type), pool_, reveal_, result_controls());
 }
 
 void frm_cmtrekning::Timer1_Timer() {
-    const reveal_step step = reveal_.tick(pool_, *random_);
-    show_step(step, result_controls());
-    sync_timer(reveal_, result_controls());
-    if (step.finished)
+    if (run_reveal_tick(reveal_, pool_, *random_, result_controls()))
         emit reveal_finished();
 }
 
@@ -197,10 +185,7 @@ void frm_cmtrekning::opt_sam_Click() { apply_preset(nation_preset::south_america
 void frm_cmtrekning::opt_vinter_Click() { apply_preset(nation_preset::spring_autumn); }
 void frm_cmtrekning::opt_sommer_Click() { apply_preset(nation_preset::autumn_spring); }
 
-void frm_cmtrekning::cmd_slett_Click() {
-    lbl_lag->clear();
-    lbl_divisjon->clear();
-}
+void frm_cmtrekning::cmd_slett_Click() { clear_captions(result_controls()); }
 
 void frm_cmtrekning::cmd_Avslutt_Click() { QCoreApplication::quit(); }
 

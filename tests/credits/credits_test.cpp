@@ -91,6 +91,18 @@ TEST_F(credits_fixture, back_hides_and_the_menu_shows_the_same_window_again) {
         EXPECT_TRUE(thanks[i].endsWith(QStringLiteral("@example.org")));
 }
 
+// Lines wider than their box would be cut off at its edge.
+TEST_F(credits_fixture, every_line_fits_its_box) {
+    main.About2->trigger();
+    main.Thanks->trigger();
+    for (picture_box* box : {main.about()->pct_credits, main.takk()->pct_liste}) {
+        const QFontMetrics metrics(box->font());
+        for (const QString& line : box == main.about()->pct_credits ? frm_about::credit_lines() : frm_takk::thanks_lines())
+            EXPECT_LE(metrics.horizontalAdvance(line), box->contentsRect().width()) << line.toStdString();
+        EXPECT_LE(metrics.height() * 8, box->contentsRect().height());
+    }
+}
+
 TEST_F(credits_fixture, closing_through_the_title_bar_discards_and_the_next_use_creates_anew) {
     main.Thanks->trigger();
     ASSERT_NE(main.takk(), nullptr);
