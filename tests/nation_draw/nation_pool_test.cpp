@@ -69,13 +69,6 @@ TEST(nation_pool, the_largest_catalogue_draws_without_overflow) {
     EXPECT_EQ(build_nation_pool(full, all, database_type::minimum).count(), max_teams / 2);
 }
 
-TEST(nation_names, every_nation_has_its_caption_as_name) {
-    const char* expected[] = {"Argentina", "Belgium", "Brazil", "Denmark", "England", "France", "Italy", "Japan",
-                              "Holland",   "Norway",  "Portugal", "Scotland", "Spain", "Sweden", "Germany", "USA"};
-    for (int n = 0; n < nation_count; ++n)
-        EXPECT_EQ(nation_name(static_cast<nation>(n)), QString::fromLatin1(expected[n]));
-}
-
 struct preset_row {
     nation_preset preset;
     const char* name;
