@@ -227,7 +227,7 @@ TEST_F(main_window_fixture, clear_results_during_a_reveal_empties_labels_until_t
     EXPECT_TRUE(window.lbl_lag->font().bold());
 }
 
-TEST_F(main_window_fixture, the_real_timer_lands_in_about_the_requested_time) {
+TEST_F(main_window_fixture, the_real_precise_timer_lands_in_bold) {
     window.chk_england->setChecked(true);
     QSignalSpy landed(&window, &frm_cmtrekning::reveal_finished);
     window.cmd_Velg_Click();
