@@ -97,7 +97,7 @@ void clear_result(const reveal_controls& controls) {
 
 void sync_timer(const reveal_schedule& schedule, const reveal_controls& controls) {
     if (schedule.running())
-        controls.timer->start(schedule.interval_ms());
+        controls.timer->start(schedule.wait_ms());
     else
         controls.timer->stop();
 }

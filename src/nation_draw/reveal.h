@@ -5,7 +5,14 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <functional>
+
 namespace clubdraw {
+
+// Milliseconds on a monotonic clock.
+using steady_clock_ms = std::function<std::int64_t()>;
+steady_clock_ms steady_ms();
 
 inline constexpr double reveal_growth = 1.1;
 inline constexpr float reveal_stop = 200.0f;
@@ -28,9 +35,13 @@ QString division_line(const team_record& record);
 // 200 ms; the tick that finds it there is the last.
 class reveal_schedule {
 public:
+    explicit reveal_schedule(steady_clock_ms clock = steady_ms()) : clock_(std::move(clock)) {}
+
     void start() {
         reveal_interval_ = 1.0f;
         interval_ms_ = 1;
+        started_at_ = clock_();
+        due_ms_ = 1;
     }
     void stop() { interval_ms_ = 0; }
     bool running() const { return interval_ms_ > 0; }
@@ -40,9 +51,17 @@ public:
     // One tick. An empty pool only ends the reveal, showing nothing.
     reveal_step tick(const candidate_pool& pool, random_source& random);
 
+    // What to set the timer to now: the requested interval, less however far
+    // the ticks so far have run late, so the whole reveal lasts the sum of
+    // the requested intervals rather than that plus every tick's own time.
+    int wait_ms() const;
+
 private:
+    steady_clock_ms clock_;
     float reveal_interval_ = 0.0f;
     int interval_ms_ = 0;
+    std::int64_t started_at_ = 0;
+    std::int64_t due_ms_ = 0; // when the next tick is due, from the start
 };
 
 // Hands a draw's teams to its window: a draw that found any team becomes the

@@ -101,3 +101,32 @@ TEST(take_draw, two_teams_start_fewer_stop_and_any_team_replaces_the_pool) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(reveal_schedule, the_timer_waits_less_when_ticks_run_late_but_never_longer_than_asked) {
+    std::int64_t now = 1000;
+    reveal_schedule schedule([&] { return now; });
+    const candidate_pool pool = pool_of({"A", "B"});
+    scripted_random random;
+    schedule.start();
+    EXPECT_EQ(schedule.wait_ms(), 1);
+    for (int i = 0; i < 40; ++i) { // on time: every wait is the requested interval
+        now += schedule.interval_ms();
+        schedule.tick(pool, random);
+        EXPECT_EQ(schedule.wait_ms(), schedule.interval_ms());
+    }
+    const int asked = schedule.interval_ms();
+    ASSERT_GT(asked, 10);
+    now += asked + 4; // that tick came 4 ms late
+    schedule.tick(pool, random);
+    EXPECT_EQ(schedule.wait_ms(), schedule.interval_ms() - 4);
+    now += 10000; // far behind: fire at once, never a negative wait
+    EXPECT_EQ(schedule.wait_ms(), 0);
+    now -= 20000; // a tick ahead of time still waits no longer than asked
+    EXPECT_EQ(schedule.wait_ms(), schedule.interval_ms());
+    schedule.stop();
+    EXPECT_EQ(schedule.wait_ms(), 0);
+}
+
+} // namespace
