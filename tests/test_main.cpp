@@ -1,5 +1,5 @@
-#include "app/clubdraw_application.h"
-#include "app/error_report.h"
+#include "gui/application.h"
+#include "gui/errorbox.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    clubdraw::clubdraw_application app(argc, argv);
+    clubdraw::Application app(argc, argv);
     // A modal box would hang the run; tests that expect one install their own hook.
-    clubdraw::set_error_box_hook([](const clubdraw::run_error& error) {
+    clubdraw::ErrorBox::setHook([](const clubdraw::RunError& error) {
         ADD_FAILURE() << "unexpected error box: " << error.message().toStdString();
     });
     return RUN_ALL_TESTS();

@@ -1,19 +1,19 @@
 #include "startup.h"
 
-#include "catalogue/lagliste.h"
-#include "catalogue/random_source.h"
-#include "error_report.h"
-#include "nation_draw/frm_cmtrekning.h"
+#include "core/catalogue.h"
+#include "core/randomsource.h"
+#include "gui/errorbox.h"
+#include "gui/mainwindow.h"
 
 namespace clubdraw {
 
-std::unique_ptr<frm_cmtrekning> start_up(const QString& program_folder) {
+std::unique_ptr<MainWindow> startUp(const QString& programFolder) {
     try {
-        auto random = std::make_unique<clock_random_source>();
-        lagliste catalogue = load_catalogue(catalogue_path(program_folder));
-        return std::make_unique<frm_cmtrekning>(std::move(catalogue), std::move(random));
-    } catch (const run_error& error) {
-        report_run_error(error);
+        auto random = std::make_unique<ClockRandomSource>();
+        Catalogue catalogue = Catalogue::load(Catalogue::pathIn(programFolder));
+        return std::make_unique<MainWindow>(std::move(catalogue), std::move(random));
+    } catch (const RunError& error) {
+        ErrorBox::report(error);
         return nullptr;
     }
 }

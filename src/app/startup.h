@@ -6,11 +6,11 @@
 
 namespace clubdraw {
 
-class frm_cmtrekning;
+class MainWindow;
 
-// Loads the catalogue from `program_folder` and builds the main window,
-// not yet shown. When the catalogue cannot be read it reports the error
-// and returns null: no window is ever shown.
-std::unique_ptr<frm_cmtrekning> start_up(const QString& program_folder);
+// Loads the catalogue from `programFolder` and builds the main window, not
+// yet shown. When the catalogue cannot be read it reports the error and
+// returns null: no window is ever shown.
+std::unique_ptr<MainWindow> startUp(const QString& programFolder);
 
 } // namespace clubdraw

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "teamrecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace clubdraw {
+
+inline constexpr char catalogueFileName[] = "kortliste_eng.txt";
+
+// Team counters are 16-bit: the table has at most this many slots, so at
+// most maxTableSlots - 1 teams load and one slot is left as the spare.
+inline constexpr int maxTableSlots = 32767;
+inline constexpr int maxTeams = maxTableSlots - 1;
+
+// The loaded catalogue. `teams` holds the teams in file order followed,
+// when the file has no terminator record, by one empty spare slot; it is
+// never empty and never changes after the load.
+struct Catalogue {
+    std::vector<TeamRecord> teams{TeamRecord{}};
+
+    // Slots of `teams`, the spare slot included.
+    int slotCount() const { return static_cast<int>(teams.size()); }
+
+    // Reads a catalogue from text. `source` names the file in error
+    // messages. Throws RunError 62 (file ends inside a record) or 6 (flag
+    // out of range, or more than maxTeams teams).
+    static Catalogue parse(const QString& text, const QString& source = {});
+
+    // Reads the catalogue file. Throws RunError 53 when it does not exist,
+    // 75 when it cannot be read, 7 when it is too large, and whatever
+    // parse() throws.
+    static Catalogue load(const QString& path);
+
+    // Where the program looks for its catalogue: beside the executable.
+    static QString pathIn(const QString& programFolder);
+};
+
+// Turns Windows-1252 bytes into text.
+QString decodeWindows1252(const QByteArray& bytes);
+
+} // namespace clubdraw

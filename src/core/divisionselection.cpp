@@ -1,0 +1,123 @@
+#include "divisionselection.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace clubdraw {
+
+size_t qHash(const DivisionKey& key, size_t seed = 0) noexcept {
+    return qHashMulti(seed, key.nation, key.division);
+}
+
+QString divisionLabel(const DivisionKey& key) {
+    return key.nation + QLatin1Char(' ') + key.division;
+}
+
+DivisionList collectDivisions(const Catalogue& catalogue) {
+    DivisionList result;
+    QSet<DivisionKey> seen;
+    seen.reserve(catalogue.slotCount());
+    for (const TeamRecord& record : catalogue.teams) {
+        // The spare slot (and nothing else) has no team.
+        if (record.team.isEmpty())
+            continue;
+        DivisionKey key{record.nation, record.division};
+        if (seen.contains(key))
+            continue;
+        seen.insert(key);
+        result.labels.push_back(divisionLabel(key));
+        result.keys.push_back(std::move(key));
+    }
+    return result;
+}
+
+DivisionSelection::DivisionSelection(const DivisionList& divisions)
+    : m_divisions(divisions), m_isSelected(static_cast<std::size_t>(divisions.count()), 0) {}
+
+std::vector<QString> DivisionSelection::selectedLabels() const {
+    std::vector<QString> labels;
+    labels.reserve(m_selected.size());
+    for (int i : m_selected)
+        labels.push_back(m_divisions.labels[static_cast<std::size_t>(i)]);
+    return labels;
+}
+
+std::vector<DivisionKey> DivisionSelection::selectedKeys() const {
+    std::vector<DivisionKey> keys;
+    keys.reserve(m_selected.size());
+    for (int i : m_selected)
+        keys.push_back(m_divisions.keys[static_cast<std::size_t>(i)]);
+    return keys;
+}
+
+bool DivisionSelection::sortsBefore(int a, int b) const {
+    // Alphabetical, case folded first; ties keep a fixed order so two
+    // divisions with equal labels stay put.
+    const QString& la = m_divisions.labels[static_cast<std::size_t>(a)];
+    const QString& lb = m_divisions.labels[static_cast<std::size_t>(b)];
+    if (int c = QString::compare(la, lb, Qt::CaseInsensitive))
+        return c < 0;
+    if (int c = QString::compare(la, lb, Qt::CaseSensitive))
+        return c < 0;
+    return a < b;
+}
+
+void DivisionSelection::insertSorted(int division) {
+    const auto before = [this](int a, int b) { return sortsBefore(a, b); };
+    m_selected.insert(std::lower_bound(m_selected.begin(), m_selected.end(), division, before),
+                      division);
+    m_isSelected[static_cast<std::size_t>(division)] = 1;
+}
+
+bool DivisionSelection::addOne(int allRow, int selectedRow) {
+    if (allRow < 0 || allRow >= m_divisions.count() ||
+        m_isSelected[static_cast<std::size_t>(allRow)])
+        return false;
+    if (selectedRow >= 0 && selectedRow < static_cast<int>(m_selected.size())) {
+        m_isSelected[static_cast<std::size_t>(m_selected[static_cast<std::size_t>(selectedRow)])] =
+            0;
+        m_selected.erase(m_selected.begin() + selectedRow);
+    }
+    insertSorted(allRow);
+    return true;
+}
+
+void DivisionSelection::selectAll() {
+    m_selected.resize(static_cast<std::size_t>(m_divisions.count()));
+    for (int i = 0; i < m_divisions.count(); ++i)
+        m_selected[static_cast<std::size_t>(i)] = i;
+    std::sort(m_selected.begin(), m_selected.end(),
+              [this](int a, int b) { return sortsBefore(a, b); });
+    std::fill(m_isSelected.begin(), m_isSelected.end(), 1);
+}
+
+bool DivisionSelection::removeOne(int selectedRow) {
+    if (selectedRow < 0 || selectedRow >= static_cast<int>(m_selected.size()))
+        return false;
+    m_isSelected[static_cast<std::size_t>(m_selected[static_cast<std::size_t>(selectedRow)])] = 0;
+    m_selected.erase(m_selected.begin() + selectedRow);
+    return true;
+}
+
+void DivisionSelection::removeAll() {
+    m_selected.clear();
+    std::fill(m_isSelected.begin(), m_isSelected.end(), 0);
+}
+
+CandidatePool buildDivisionPool(const Catalogue& catalogue, const std::vector<DivisionKey>& keys) {
+    CandidatePool pool;
+    if (keys.empty())
+        return pool;
+    const QSet<DivisionKey> wanted(keys.begin(), keys.end());
+    for (const TeamRecord& record : catalogue.teams) {
+        if (record.team.isEmpty())
+            continue;
+        if (wanted.contains(DivisionKey{record.nation, record.division}))
+            pool.add(record);
+    }
+    return pool;
+}
+
+} // namespace clubdraw

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "candidatepool.h"
+#include "catalogue.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace clubdraw {
+
+// One division: equal when both texts are equal, exactly.
+struct DivisionKey {
+    QString nation;
+    QString division;
+
+    bool operator==(const DivisionKey&) const = default;
+};
+
+// Shown as nation, one blank, division; nothing trimmed.
+QString divisionLabel(const DivisionKey& key);
+
+// The distinct divisions of the catalogue's teams in first-occurrence
+// order, with their labels (parallel vectors).
+struct DivisionList {
+    std::vector<DivisionKey> keys;
+    std::vector<QString> labels;
+
+    int count() const { return static_cast<int>(keys.size()); }
+};
+
+DivisionList collectDivisions(const Catalogue& catalogue);
+
+// What the two lists of the division window hold: "All divisions" is every
+// collected division in order; "Selected divisions" a sorted set of them.
+// Entries are indexes into the DivisionList, so two divisions whose labels
+// read the same stay two.
+class DivisionSelection {
+public:
+    explicit DivisionSelection(const DivisionList& divisions);
+
+    const DivisionList& divisions() const { return m_divisions; }
+    // Indexes into divisions(), in the order the selected list shows them.
+    const std::vector<int>& selected() const { return m_selected; }
+    std::vector<QString> selectedLabels() const;
+    std::vector<DivisionKey> selectedKeys() const;
+
+    // ">" and a double-click in "All divisions": `allRow` is the entry
+    // selected there, `selectedRow` the one selected in "Selected
+    // divisions" (-1 for none), which the new division replaces. Does
+    // nothing for no entry or a division already selected. Returns whether
+    // the selection changed.
+    bool addOne(int allRow, int selectedRow);
+    // ">>": every division, once each.
+    void selectAll();
+    // "<" and a double-click in "Selected divisions".
+    bool removeOne(int selectedRow);
+    // "<<".
+    void removeAll();
+
+private:
+    bool sortsBefore(int a, int b) const;
+    void insertSorted(int division);
+
+    const DivisionList& m_divisions;
+    std::vector<int> m_selected;
+    std::vector<char> m_isSelected;
+};
+
+// Every team of the given divisions, in catalogue order, whatever its
+// minimumFlag.
+CandidatePool buildDivisionPool(const Catalogue& catalogue, const std::vector<DivisionKey>& keys);
+
+} // namespace clubdraw

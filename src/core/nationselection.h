@@ -1,0 +1,59 @@
+#pragma once
+
+#include "candidatepool.h"
+#include "catalogue.h"
+
+#include <QString>
+
+#include <array>
+
+namespace clubdraw {
+
+inline constexpr int nationCount = 16;
+
+// The sixteen nations in the order the draw visits them; the names are
+// compared exactly with the catalogue's nation field.
+enum class Nation {
+    Argentina,
+    Belgium,
+    Brazil,
+    Denmark,
+    England,
+    France,
+    Italy,
+    Japan,
+    Holland,
+    Norway,
+    Portugal,
+    Scotland,
+    Spain,
+    Sweden,
+    Germany,
+    Usa
+};
+
+QString nationName(Nation nation);
+
+// Which nation boxes are ticked, indexed by nation.
+using NationTicks = std::array<bool, nationCount>;
+
+inline bool& ticked(NationTicks& ticks, Nation nation) {
+    return ticks[static_cast<int>(nation)];
+}
+inline bool ticked(const NationTicks& ticks, Nation nation) {
+    return ticks[static_cast<int>(nation)];
+}
+
+enum class DatabaseType { Minimum, Normal };
+
+// Every team of the ticked nations that fits the database type, nation by
+// nation in draw order and in catalogue order within a nation.
+CandidatePool buildNationPool(const Catalogue& catalogue, const NationTicks& ticks,
+                              DatabaseType type);
+
+enum class NationPreset { AllNations, None, Europe, SouthAmerica, SpringAutumn, AutumnSpring };
+
+// The full pattern a preset writes over all sixteen boxes.
+NationTicks presetPattern(NationPreset preset);
+
+} // namespace clubdraw

@@ -1,0 +1,66 @@
+#include "revealschedule.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace clubdraw {
+
+SteadyClock steadyClock() {
+    return [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+}
+
+QString divisionLine(const TeamRecord& record) {
+    const QString separator =
+        record.nation == QStringLiteral("Italy") ? QString() : QStringLiteral(" ");
+    return record.nation + QStringLiteral(", ") + record.division + separator +
+           record.divisionSuffix;
+}
+
+RevealStep RevealSchedule::tick(const CandidatePool& pool, RandomSource& random) {
+    RevealStep step;
+    if (pool.isEmpty()) {
+        m_intervalMs = 0;
+        return step;
+    }
+    random.reseedFromClock();
+    const TeamRecord& picked = pool.at(random.pickIndex(pool.count()));
+    step.showsPick = true;
+    step.team = picked.team;
+    step.divisionLine = divisionLine(picked);
+    // Compared before growing: the tick that finds 200 still shows a pick.
+    if (m_revealInterval >= revealStop) {
+        m_intervalMs = 0;
+    } else {
+        m_revealInterval = static_cast<float>(m_revealInterval * revealGrowth);
+        m_intervalMs = static_cast<int>(m_revealInterval);
+        m_dueMs += m_intervalMs;
+    }
+    step.nextIntervalMs = m_intervalMs;
+    step.finished = m_intervalMs == 0;
+    return step;
+}
+
+int RevealSchedule::waitMs() const {
+    if (!isRunning())
+        return 0;
+    const std::int64_t left = m_dueMs - (m_clock() - m_startedAt);
+    return static_cast<int>(std::clamp<std::int64_t>(left, 0, m_intervalMs));
+}
+
+bool takeDraw(CandidatePool&& found, CandidatePool& windowPool, RevealSchedule& schedule) {
+    const int count = found.count();
+    if (count >= 1)
+        windowPool = std::move(found);
+    // One team is not enough to draw from.
+    if (count >= 2)
+        schedule.start();
+    else
+        schedule.stop();
+    return count >= 2;
+}
+
+} // namespace clubdraw

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace clubdraw {
+
+// Every failure carries a fixed number that the error box and stderr show,
+// so a user's report names the failure exactly. The numbers never change
+// between versions: guides and answers that quote them stay right.
+class RunError : public std::runtime_error {
+public:
+    enum Number {
+        Overflow = 6,
+        OutOfMemory = 7,
+        FileNotFound = 53,
+        InputPastEndOfFile = 62,
+        PathFileAccessError = 75,
+    };
+
+    // `where` says what failed, e.g. the file and record.
+    RunError(int number, QString where);
+
+    int number() const { return m_number; }
+    QString text() const { return textOf(m_number); }
+    QString where() const { return m_where; }
+    // "Run-time error '53':\n\nFile not found\n\n<where>"
+    QString message() const;
+
+    static QString textOf(int number);
+
+private:
+    int m_number;
+    QString m_where;
+};
+
+} // namespace clubdraw

@@ -1,0 +1,35 @@
+#include "aboutwindow.h"
+
+#include "printbox.h"
+#include "widgethelpers.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace clubdraw {
+
+QStringList AboutWindow::creditLines() {
+    return {QStringLiteral("by"),
+            QString(),
+            QStringLiteral("  The Clubdraw project"),
+            QStringLiteral("  1 Example Street"),
+            QStringLiteral("  EX1 2AB Exampleton, Exampleland"),
+            QString(),
+            QStringLiteral("  clubdraw@example.org (valid to 12/2030)")};
+}
+
+AboutWindow::AboutWindow(QWidget* parent) : CreditsWindow(creditLines(), parent) {
+    setObjectName(QStringLiteral("aboutWindow"));
+    setWindowTitle(QStringLiteral("About"));
+    resizeClient(this, 4740, 3270);
+    QLabel* title = makeLabel(this, QStringLiteral("titleLabel"),
+                              QStringLiteral("Clubdraw v. 3.00"), Qt::AlignLeft, arialBold());
+    place(title, 360, 360, 3495, 255);
+    place(m_backButton, 3840, 2760, 735, 375);
+    place(m_box, 360, 840, 3375, 1695);
+    // The label takes no focus, so "Back" comes first.
+    setTabOrder(m_backButton, m_box);
+    m_backButton->setFocus();
+}
+
+} // namespace clubdraw

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "creditswindow.h"
+
+namespace clubdraw {
+
+class AboutWindow : public CreditsWindow {
+    Q_OBJECT
+public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+
+    // The lines its box shows at every activation.
+    static QStringList creditLines();
+};
+
+} // namespace clubdraw

@@ -1,0 +1,36 @@
+#include "creditswindow.h"
+
+#include "printbox.h"
+#include "widgethelpers.h"
+
+#include <QEvent>
+#include <QPushButton>
+
+namespace clubdraw {
+
+CreditsWindow::CreditsWindow(QStringList lines, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_lines(std::move(lines)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(msSansSerif());
+    m_box = new PrintBox(this);
+    m_box->setObjectName(QStringLiteral("creditsBox"));
+    m_backButton = new QPushButton(QStringLiteral("Back"), this);
+    m_backButton->setObjectName(QStringLiteral("backButton"));
+    m_backButton->setAutoDefault(false);
+    connect(m_backButton, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+bool CreditsWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        printLines();
+    return QWidget::event(event);
+}
+
+void CreditsWindow::printLines() {
+    // Cleared first, so any number of activations leaves one copy.
+    m_box->clear();
+    for (const QString& line : m_lines)
+        m_box->printLine(line);
+}
+
+} // namespace clubdraw

@@ -1,0 +1,148 @@
+#include "divisionwindow.h"
+
+#include "resultpanel.h"
+#include "widgethelpers.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+
+namespace clubdraw {
+
+namespace {
+
+QListWidget* makeList(QWidget* parent, const QString& objectName, int left, int top, int width,
+                      int height) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(objectName);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    place(list, left, top, width, height);
+    return list;
+}
+
+// The row of the selected entry, or -1 when none is selected.
+int selectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+} // namespace
+
+DivisionWindow::DivisionWindow(const Catalogue& catalogue, RandomSource& random, SteadyClock clock,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window), m_catalogue(catalogue), m_random(random) {
+    setObjectName(QStringLiteral("divisionWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Clubdraw for Championship Manager 99/00"));
+    setFont(msSansSerif());
+    resizeClient(this, 7515, 7350);
+    buildControls(std::move(clock));
+    loadDivisions();
+    m_allList->setFocus();
+}
+
+DivisionWindow::~DivisionWindow() = default;
+
+void DivisionWindow::buildControls(SteadyClock clock) {
+    QLabel* title =
+        makeLabel(this, QStringLiteral("titleLabel"), QStringLiteral("Clubdraw for CM99/00"),
+                  Qt::AlignLeft, garamondBold());
+    place(title, 240, 120, 5535, 615);
+    const QFont heading = msSansSerif(8.25, true);
+    QLabel* allHeading = makeLabel(this, QStringLiteral("allDivisionsHeading"),
+                                   QStringLiteral("All divisions"), Qt::AlignLeft, heading);
+    place(allHeading, 120, 720, 2055, 255);
+    m_allList = makeList(this, QStringLiteral("allDivisionsList"), 120, 960, 3255, 3375);
+    QLabel* selectedHeading =
+        makeLabel(this, QStringLiteral("selectedDivisionsHeading"),
+                  QStringLiteral("Selected divisions"), Qt::AlignLeft, heading);
+    place(selectedHeading, 4080, 720, 2175, 255);
+    m_selectedList = makeList(this, QStringLiteral("selectedDivisionsList"), 4080, 960, 3255, 3375);
+
+    QPushButton* addButton =
+        makeButton(this, QStringLiteral("addButton"), QStringLiteral(">"), 3480, 1200, 495, 495);
+    QPushButton* addAllButton = makeButton(this, QStringLiteral("addAllButton"),
+                                           QStringLiteral(">>"), 3480, 1800, 495, 495);
+    QPushButton* removeButton =
+        makeButton(this, QStringLiteral("removeButton"), QStringLiteral("<"), 3480, 2880, 495, 495);
+    QPushButton* removeAllButton = makeButton(this, QStringLiteral("removeAllButton"),
+                                              QStringLiteral("<<"), 3480, 3480, 495, 495);
+    QPushButton* findButton = makeButton(this, QStringLiteral("findButton"),
+                                         QStringLiteral("Find random team"), 5520, 5040, 1815, 975);
+    QPushButton* clearButton = makeButton(this, QStringLiteral("clearButton"),
+                                          QStringLiteral("Clear results"), 3360, 5160, 1455, 495);
+    QPushButton* backButton = makeButton(this, QStringLiteral("backButton"), QStringLiteral("Back"),
+                                         5880, 6600, 1455, 495);
+
+    const QFont resultFont = msSansSerif(9.75);
+    QLabel* teamCaption = makeLabel(this, QStringLiteral("teamCaption"),
+                                    QStringLiteral("Your team is :"), Qt::AlignRight, resultFont);
+    place(teamCaption, 0, 6000, 1935, 375);
+    QLabel* divisionCaption = makeLabel(this, QStringLiteral("divisionCaption"),
+                                        QStringLiteral("in :"), Qt::AlignRight, resultFont);
+    place(divisionCaption, 600, 6480, 1335, 255);
+    // Owned by the window: closing it stops the reveal for good.
+    m_result = new ResultPanel(m_random, std::move(clock), this);
+    m_result->placeLabels(QRect(twips(2040), twips(6000), twips(2775), twips(375)),
+                          QRect(twips(2040), twips(6480), twips(3375), twips(495)), resultFont);
+
+    QWidget* const tabOrder[] = {m_allList,    m_selectedList, addButton,
+                                 addAllButton, removeButton,   removeAllButton,
+                                 findButton,   backButton,     clearButton};
+    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+    connect(addButton, &QPushButton::clicked, this, &DivisionWindow::addDivision);
+    connect(addAllButton, &QPushButton::clicked, this, &DivisionWindow::addAllDivisions);
+    connect(removeButton, &QPushButton::clicked, this, &DivisionWindow::removeDivision);
+    connect(removeAllButton, &QPushButton::clicked, this, &DivisionWindow::removeAllDivisions);
+    connect(m_allList, &QListWidget::itemDoubleClicked, this, &DivisionWindow::addDivision);
+    connect(m_selectedList, &QListWidget::itemDoubleClicked, this, &DivisionWindow::removeDivision);
+    connect(findButton, &QPushButton::clicked, this, &DivisionWindow::drawTeam);
+    connect(clearButton, &QPushButton::clicked, m_result, &ResultPanel::clearCaptions);
+    connect(backButton, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void DivisionWindow::loadDivisions() {
+    m_random.reseedFromClock();
+    m_divisions = collectDivisions(m_catalogue);
+    m_selection = std::make_unique<DivisionSelection>(m_divisions);
+    m_allList->addItems(QStringList(m_divisions.labels.begin(), m_divisions.labels.end()));
+}
+
+void DivisionWindow::showSelected() {
+    // Rebuilt whole: the order is the selection's, and no entry stays
+    // selected, so the next ">" adds rather than replaces.
+    const std::vector<QString> labels = m_selection->selectedLabels();
+    m_selectedList->clear();
+    m_selectedList->addItems(QStringList(labels.begin(), labels.end()));
+}
+
+void DivisionWindow::addDivision() {
+    if (m_selection->addOne(selectedRow(m_allList), selectedRow(m_selectedList)))
+        showSelected();
+}
+
+void DivisionWindow::addAllDivisions() {
+    m_selection->selectAll();
+    showSelected();
+}
+
+void DivisionWindow::removeDivision() {
+    if (m_selection->removeOne(selectedRow(m_selectedList)))
+        showSelected();
+}
+
+void DivisionWindow::removeAllDivisions() {
+    m_selection->removeAll();
+    m_selectedList->clear();
+}
+
+void DivisionWindow::drawTeam() {
+    // Every team of the chosen divisions, "Minimum" or not.
+    m_result->startDraw(buildDivisionPool(m_catalogue, m_selection->selectedKeys()));
+}
+
+} // namespace clubdraw

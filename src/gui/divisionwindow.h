@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/catalogue.h"
+#include "core/divisionselection.h"
+#include "core/randomsource.h"
+#include "core/revealschedule.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QListWidget;
+
+namespace clubdraw {
+
+class ResultPanel;
+
+// The second draw window: draw a team from single divisions. "Back" hides
+// it with everything kept; closing it through its title bar discards it.
+class DivisionWindow : public QWidget {
+    Q_OBJECT
+public:
+    DivisionWindow(const Catalogue& catalogue, RandomSource& random,
+                   SteadyClock clock = steadyClock(), QWidget* parent = nullptr);
+    ~DivisionWindow() override;
+
+private slots:
+    void addDivision();
+    void addAllDivisions();
+    void removeDivision();
+    void removeAllDivisions();
+    void drawTeam();
+
+private:
+    void buildControls(SteadyClock clock);
+    void loadDivisions();
+    void showSelected();
+
+    const Catalogue& m_catalogue;
+    RandomSource& m_random;
+    DivisionList m_divisions;
+    std::unique_ptr<DivisionSelection> m_selection;
+    QListWidget* m_allList = nullptr;
+    QListWidget* m_selectedList = nullptr;
+    ResultPanel* m_result = nullptr;
+};
+
+} // namespace clubdraw

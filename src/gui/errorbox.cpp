@@ -1,0 +1,37 @@
+#include "errorbox.h"
+
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace clubdraw {
+
+namespace {
+ErrorBox::Hook& hook() {
+    static ErrorBox::Hook instance;
+    return instance;
+}
+} // namespace
+
+void ErrorBox::setHook(Hook h) {
+    hook() = std::move(h);
+}
+
+void ErrorBox::report(const RunError& error) {
+    QString line =
+        QStringLiteral("clubdraw: run-time error %1: %2").arg(error.number()).arg(error.text());
+    if (!error.where().isEmpty())
+        line += QStringLiteral(" (") + error.where() + QLatin1Char(')');
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    if (hook()) {
+        hook()(error);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Clubdraw"), error.message(),
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace clubdraw

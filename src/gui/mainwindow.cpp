@@ -1,0 +1,261 @@
+#include "mainwindow.h"
+
+#include "aboutwindow.h"
+#include "divisionwindow.h"
+#include "resultpanel.h"
+#include "thankswindow.h"
+#include "widgethelpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace clubdraw {
+
+namespace {
+
+template <typename Button>
+Button* makeChoice(QWidget* parent, const QString& objectName, const QString& caption, int left,
+                   int top, int width) {
+    auto* button = new Button(caption, parent);
+    button->setObjectName(objectName);
+    place(button, left, top, width, 255);
+    return button;
+}
+
+struct NationPlace {
+    Nation nation;
+    int left;
+    int top;
+    int width;
+};
+
+// Where each box of the nation grid sits in its frame, in twips; USA lies
+// outside the frame.
+constexpr NationPlace nationPlaces[] = {
+    {Nation::Argentina, 120, 600, 1815}, {Nation::Belgium, 120, 1080, 975},
+    {Nation::Brazil, 120, 1560, 1095},   {Nation::Denmark, 120, 2040, 975},
+    {Nation::England, 2160, 600, 975},   {Nation::France, 2160, 1080, 1095},
+    {Nation::Germany, 2160, 1560, 1095}, {Nation::Holland, 2160, 2040, 1215},
+    {Nation::Japan, 4200, 600, 975},     {Nation::Italy, 4200, 1080, 1095},
+    {Nation::Norway, 4200, 1560, 1095},  {Nation::Portugal, 4200, 2040, 1095},
+    {Nation::Scotland, 5880, 600, 975},  {Nation::Spain, 5880, 1080, 975},
+    {Nation::Sweden, 5880, 1560, 1095},
+};
+
+QString boxName(Nation nation) {
+    return nationName(nation).toLower() + QStringLiteral("Box");
+}
+
+} // namespace
+
+MainWindow::MainWindow(Catalogue catalogue, std::unique_ptr<RandomSource> random, SteadyClock clock)
+    : m_catalogue(std::move(catalogue)), m_random(std::move(random)), m_clock(std::move(clock)) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Clubdraw for Championship Manager 99/00"));
+    setFont(msSansSerif());
+    buildControls();
+
+    // The client area below the menu bar opens at a fixed place on the screen.
+    const int menuHeight = menuBar()->sizeHint().height();
+    setGeometry(twips(1185), twips(1110) - menuHeight, twips(7725), twips(7320) + menuHeight);
+    m_nationBoxes[static_cast<int>(Nation::Argentina)]->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    // The other windows have no owner; they end with the program.
+    delete m_divisionWindow.data();
+    delete m_aboutWindow.data();
+    delete m_thanksWindow.data();
+}
+
+DivisionWindow* MainWindow::divisionWindow() const {
+    return m_divisionWindow;
+}
+AboutWindow* MainWindow::aboutWindow() const {
+    return m_aboutWindow;
+}
+ThanksWindow* MainWindow::thanksWindow() const {
+    return m_thanksWindow;
+}
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    QLabel* title =
+        makeLabel(client, QStringLiteral("titleLabel"), QStringLiteral("Clubdraw for CM99/00"),
+                  Qt::AlignLeft, garamondBold());
+    place(title, 240, 120, 5175, 735);
+
+    // The frame comes after the banner, so it is drawn over the banner's
+    // lower part.
+    auto* nationFrame = new QGroupBox(QStringLiteral("Select nation(s)"), client);
+    nationFrame->setObjectName(QStringLiteral("nationFrame"));
+    place(nationFrame, 120, 600, 7455, 3495);
+    for (const NationPlace& p : nationPlaces)
+        m_nationBoxes[static_cast<int>(p.nation)] = makeChoice<QCheckBox>(
+            nationFrame, boxName(p.nation), nationName(p.nation), p.left, p.top, p.width);
+    QRadioButton* autumnSpring =
+        addPreset(nationFrame, NationPreset::AutumnSpring, QStringLiteral("autumnSpringPreset"),
+                  QStringLiteral("Autumn/spring leagues"), 120, 2640, 2295);
+    QRadioButton* springAutumn =
+        addPreset(nationFrame, NationPreset::SpringAutumn, QStringLiteral("springAutumnPreset"),
+                  QStringLiteral("Spring/autumn leagues"), 120, 3000, 2295);
+    QRadioButton* europe =
+        addPreset(nationFrame, NationPreset::Europe, QStringLiteral("europePreset"),
+                  QStringLiteral("Europe"), 2520, 2640, 1455);
+    QRadioButton* southAmerica =
+        addPreset(nationFrame, NationPreset::SouthAmerica, QStringLiteral("southAmericaPreset"),
+                  QStringLiteral("South America"), 2520, 3000, 1695);
+    QRadioButton* allNations =
+        addPreset(nationFrame, NationPreset::AllNations, QStringLiteral("allNationsPreset"),
+                  QStringLiteral("All nations"), 4440, 2640, 2055);
+    QRadioButton* none = addPreset(nationFrame, NationPreset::None, QStringLiteral("nonePreset"),
+                                   QStringLiteral("None"), 4440, 3000, 1815);
+
+    // USA lies on the window itself, in front of the frame, in the grid's
+    // last place.
+    QCheckBox* usa = makeChoice<QCheckBox>(client, boxName(Nation::Usa), nationName(Nation::Usa),
+                                           6000, 2640, 1215);
+    m_nationBoxes[static_cast<int>(Nation::Usa)] = usa;
+    usa->raise();
+
+    auto* databaseFrame = new QGroupBox(QStringLiteral("Choose database type"), client);
+    databaseFrame->setObjectName(QStringLiteral("databaseFrame"));
+    place(databaseFrame, 120, 4320, 3495, 1095);
+    m_minimumButton = makeChoice<QRadioButton>(databaseFrame, QStringLiteral("minimumButton"),
+                                               QStringLiteral("Minimum"), 120, 360, 1695);
+    auto* normalButton = makeChoice<QRadioButton>(databaseFrame, QStringLiteral("normalButton"),
+                                                  QStringLiteral("Normal"), 120, 720, 1695);
+    m_minimumButton->setChecked(true);
+
+    QPushButton* divisionsButton =
+        makeButton(client, QStringLiteral("divisionWindowButton"),
+                   QStringLiteral("Select single divisions"), 4080, 4320, 3495, 495);
+    QPushButton* findButton = makeButton(client, QStringLiteral("findButton"),
+                                         QStringLiteral("Find random team"), 5520, 5040, 2055, 735);
+    QPushButton* clearButton = makeButton(client, QStringLiteral("clearButton"),
+                                          QStringLiteral("Clear results"), 6240, 6120, 1335, 495);
+    QPushButton* quitButton = makeButton(client, QStringLiteral("quitButton"),
+                                         QStringLiteral("Quit"), 6240, 6720, 1335, 495);
+
+    const QFont resultFont = msSansSerif(9.75);
+    QLabel* teamCaption = makeLabel(client, QStringLiteral("teamCaption"),
+                                    QStringLiteral("Your team is :"), Qt::AlignRight, resultFont);
+    place(teamCaption, 0, 5760, 2175, 375);
+    QLabel* divisionCaption = makeLabel(client, QStringLiteral("divisionCaption"),
+                                        QStringLiteral(" in :"), Qt::AlignRight, resultFont);
+    place(divisionCaption, 840, 6240, 1335, 255);
+    m_result = new ResultPanel(*m_random, m_clock, client);
+    m_result->placeLabels(QRect(twips(2280), twips(5760), twips(3135), twips(375)),
+                          QRect(twips(2280), twips(6240), twips(3135), twips(615)), resultFont);
+
+    QMenu* aboutMenu = menuBar()->addMenu(QStringLiteral("About"));
+    aboutMenu->setObjectName(QStringLiteral("aboutMenu"));
+    QAction* aboutAction = aboutMenu->addAction(QStringLiteral("About..."));
+    aboutAction->setObjectName(QStringLiteral("aboutAction"));
+    QAction* thanksAction = aboutMenu->addAction(QStringLiteral("Thanks to..."));
+    thanksAction->setObjectName(QStringLiteral("thanksAction"));
+
+    const auto box = [this](Nation n) -> QWidget* { return m_nationBoxes[static_cast<int>(n)]; };
+    QWidget* const tabOrder[] = {box(Nation::Argentina),
+                                 box(Nation::Brazil),
+                                 box(Nation::Belgium),
+                                 box(Nation::Denmark),
+                                 box(Nation::England),
+                                 box(Nation::France),
+                                 box(Nation::Italy),
+                                 box(Nation::Japan),
+                                 box(Nation::Holland),
+                                 box(Nation::Norway),
+                                 box(Nation::Portugal),
+                                 box(Nation::Scotland),
+                                 box(Nation::Spain),
+                                 box(Nation::Sweden),
+                                 box(Nation::Germany),
+                                 m_minimumButton,
+                                 normalButton,
+                                 findButton,
+                                 quitButton,
+                                 autumnSpring,
+                                 springAutumn,
+                                 allNations,
+                                 none,
+                                 clearButton,
+                                 divisionsButton,
+                                 europe,
+                                 southAmerica,
+                                 usa};
+    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+    connect(findButton, &QPushButton::clicked, this, &MainWindow::drawTeam);
+    connect(clearButton, &QPushButton::clicked, this, &MainWindow::clearResults);
+    connect(quitButton, &QPushButton::clicked, this, [] { QCoreApplication::quit(); });
+    connect(divisionsButton, &QPushButton::clicked, this, &MainWindow::showDivisionWindow);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(thanksAction, &QAction::triggered, this, &MainWindow::showThanks);
+}
+
+QRadioButton* MainWindow::addPreset(QWidget* frame, NationPreset preset, const QString& objectName,
+                                    const QString& caption, int left, int top, int width) {
+    auto* button = makeChoice<QRadioButton>(frame, objectName, caption, left, top, width);
+    connect(button, &QRadioButton::clicked, this, [this, preset] { applyPreset(preset); });
+    return button;
+}
+
+NationTicks MainWindow::ticks() const {
+    NationTicks t{};
+    for (int n = 0; n < nationCount; ++n)
+        t[n] = m_nationBoxes[n]->checkState() == Qt::Checked;
+    return t;
+}
+
+void MainWindow::applyPreset(NationPreset preset) {
+    const NationTicks pattern = presetPattern(preset);
+    for (int n = 0; n < nationCount; ++n)
+        m_nationBoxes[n]->setCheckState(pattern[n] ? Qt::Checked : Qt::Unchecked);
+}
+
+void MainWindow::drawTeam() {
+    const DatabaseType type =
+        m_minimumButton->isChecked() ? DatabaseType::Minimum : DatabaseType::Normal;
+    m_result->startDraw(buildNationPool(m_catalogue, ticks(), type));
+}
+
+void MainWindow::clearResults() {
+    m_result->clearCaptions();
+}
+
+void MainWindow::showDivisionWindow() {
+    if (!m_divisionWindow)
+        m_divisionWindow = new DivisionWindow(m_catalogue, *m_random, m_clock);
+    bringToFront(m_divisionWindow);
+}
+
+void MainWindow::showAbout() {
+    if (!m_aboutWindow)
+        m_aboutWindow = new AboutWindow();
+    bringToFront(m_aboutWindow);
+}
+
+void MainWindow::showThanks() {
+    if (!m_thanksWindow)
+        m_thanksWindow = new ThanksWindow();
+    bringToFront(m_thanksWindow);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program, hidden windows included.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+} // namespace clubdraw

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/catalogue.h"
+#include "core/nationselection.h"
+#include "core/randomsource.h"
+#include "core/revealschedule.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QRadioButton;
+
+namespace clubdraw {
+
+class AboutWindow;
+class DivisionWindow;
+class ResultPanel;
+class ThanksWindow;
+
+// The start-up window: draw a team by nation. It owns the catalogue and the
+// random source that the division window shares.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `clock` times the reveals of both draw windows.
+    MainWindow(Catalogue catalogue, std::unique_ptr<RandomSource> random,
+               SteadyClock clock = steadyClock());
+    ~MainWindow() override;
+
+    // The single instances of the other windows; null until first used and
+    // after the user closed one through its title bar.
+    DivisionWindow* divisionWindow() const;
+    AboutWindow* aboutWindow() const;
+    ThanksWindow* thanksWindow() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void drawTeam();
+    void clearResults();
+    void showDivisionWindow();
+    void showAbout();
+    void showThanks();
+
+private:
+    void buildControls();
+    QRadioButton* addPreset(QWidget* frame, NationPreset preset, const QString& objectName,
+                            const QString& caption, int left, int top, int width);
+    void applyPreset(NationPreset preset);
+    NationTicks ticks() const;
+
+    Catalogue m_catalogue;
+    std::unique_ptr<RandomSource> m_random;
+    SteadyClock m_clock;
+
+    std::array<QCheckBox*, nationCount> m_nationBoxes{};
+    QRadioButton* m_minimumButton = nullptr;
+    ResultPanel* m_result = nullptr;
+
+    QPointer<DivisionWindow> m_divisionWindow;
+    QPointer<AboutWindow> m_aboutWindow;
+    QPointer<ThanksWindow> m_thanksWindow;
+};
+
+} // namespace clubdraw

@@ -1,0 +1,73 @@
+#include "resultpanel.h"
+
+#include "widgethelpers.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace clubdraw {
+
+ResultPanel::ResultPanel(RandomSource& random, SteadyClock clock, QWidget* parent)
+    : QWidget(parent), m_random(random), m_schedule(std::move(clock)),
+      m_teamLabel(makeLabel(this, QStringLiteral("teamLabel"), QString(), Qt::AlignLeft, QFont())),
+      m_divisionLabel(
+          makeLabel(this, QStringLiteral("divisionLabel"), QString(), Qt::AlignLeft, QFont())),
+      m_timer(new QTimer(this)) {
+    setObjectName(QStringLiteral("resultPanel"));
+    // Single-shot, re-armed at every tick: each wait makes up for the
+    // lateness of the ticks before it.
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &ResultPanel::advanceReveal);
+}
+
+void ResultPanel::placeLabels(const QRect& team, const QRect& division, const QFont& font) {
+    const QRect area = team.united(division);
+    setGeometry(area);
+    m_teamLabel->setGeometry(team.translated(-area.topLeft()));
+    m_divisionLabel->setGeometry(division.translated(-area.topLeft()));
+    m_teamLabel->setFont(font);
+    m_divisionLabel->setFont(font);
+}
+
+void ResultPanel::startDraw(CandidatePool found) {
+    setBold(false);
+    clearCaptions();
+    takeDraw(std::move(found), m_pool, m_schedule);
+    syncTimer();
+}
+
+void ResultPanel::clearCaptions() {
+    m_teamLabel->clear();
+    m_divisionLabel->clear();
+}
+
+void ResultPanel::advanceReveal() {
+    const RevealStep step = m_schedule.tick(m_pool, m_random);
+    if (step.showsPick) {
+        m_teamLabel->setText(step.team);
+        m_divisionLabel->setText(step.divisionLine);
+    }
+    if (step.finished)
+        setBold(true);
+    syncTimer();
+    if (step.finished)
+        emit revealFinished();
+}
+
+void ResultPanel::setBold(bool bold) {
+    for (QLabel* label : {m_teamLabel, m_divisionLabel}) {
+        QFont font = label->font();
+        font.setBold(bold);
+        label->setFont(font);
+    }
+}
+
+void ResultPanel::syncTimer() {
+    if (m_schedule.isRunning())
+        m_timer->start(m_schedule.waitMs());
+    else
+        m_timer->stop();
+}
+
+} // namespace clubdraw

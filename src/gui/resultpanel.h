@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/candidatepool.h"
+#include "core/randomsource.h"
+#include "core/revealschedule.h"
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace clubdraw {
+
+// A draw's result: the team and division labels and the slot-machine
+// reveal that fills them. Each draw window has one, with a pool and a timer
+// of its own, so both windows can reveal at once and closing a window ends
+// its reveal for good.
+class ResultPanel : public QWidget {
+    Q_OBJECT
+public:
+    // `clock` times the reveal; the random source is shared with the owner.
+    ResultPanel(RandomSource& random, SteadyClock clock, QWidget* parent);
+
+    // Puts the two labels at these places of the parent, in pixels.
+    void placeLabels(const QRect& team, const QRect& division, const QFont& font);
+
+    // The teams the latest draw that found any handed over.
+    const CandidatePool& pool() const { return m_pool; }
+    bool isRevealing() const { return m_schedule.isRunning(); }
+
+public slots:
+    // Empties the result in regular weight, then reveals from `found` when it
+    // holds two teams or more; fewer stop a running reveal.
+    void startDraw(clubdraw::CandidatePool found);
+    // "Clear results": captions only; bold and a running reveal stay.
+    void clearCaptions();
+
+signals:
+    // The reveal has landed: both labels are bold.
+    void revealFinished();
+
+private slots:
+    void advanceReveal();
+
+private:
+    void setBold(bool bold);
+    void syncTimer();
+
+    RandomSource& m_random;
+    RevealSchedule m_schedule;
+    CandidatePool m_pool;
+    QLabel* m_teamLabel;
+    QLabel* m_divisionLabel;
+    QTimer* m_timer;
+};
+
+} // namespace clubdraw

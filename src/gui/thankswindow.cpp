@@ -1,0 +1,32 @@
+#include "thankswindow.h"
+
+#include "printbox.h"
+#include "widgethelpers.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace clubdraw {
+
+QStringList ThanksWindow::thanksLines() {
+    return {QStringLiteral("Ada Example"),      QStringLiteral("ada@example.org"), QString(),
+            QStringLiteral("Ben Sample"),       QStringLiteral("ben@example.org"), QString(),
+            QStringLiteral("Cleo Placeholder"), QStringLiteral("cleo@example.org")};
+}
+
+ThanksWindow::ThanksWindow(QWidget* parent) : CreditsWindow(thanksLines(), parent) {
+    setObjectName(QStringLiteral("thanksWindow"));
+    setWindowTitle(QStringLiteral("Thanks to"));
+    resizeClient(this, 4680, 3195);
+    QLabel* title = makeLabel(this, QStringLiteral("titleLabel"), QStringLiteral("Thanks to :"),
+                              Qt::AlignLeft, arialBold());
+    place(title, 360, 360, 2175, 375);
+    place(m_box, 360, 720, 3375, 1815);
+    // The heading reaches a pixel into the box; keep the box's border whole.
+    m_box->raise();
+    place(m_backButton, 3840, 2640, 735, 375);
+    setTabOrder(m_box, m_backButton);
+    m_box->setFocus();
+}
+
+} // namespace clubdraw

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "creditswindow.h"
+
+namespace clubdraw {
+
+class ThanksWindow : public CreditsWindow {
+    Q_OBJECT
+public:
+    explicit ThanksWindow(QWidget* parent = nullptr);
+
+    // The lines its box shows at every activation.
+    static QStringList thanksLines();
+};
+
+} // namespace clubdraw

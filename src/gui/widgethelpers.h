@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace clubdraw {
+
+// Layouts are measured in twips: 15 to a pixel at 96 dots per inch.
+constexpr int twips(int t) {
+    return t / 15;
+}
+
+// Places a control at a position and size given in twips.
+void place(QWidget* widget, int left, int top, int width, int height);
+// Sizes a window's client area, in twips.
+void resizeClient(QWidget* window, int width, int height);
+
+// Maps the classic face names to installed metric-alikes; idempotent.
+void installFontSubstitutes();
+
+// Sizes in points as the layouts give them, turned into pixels at 96 dpi so
+// text and the pixel geometry stay in proportion on any screen.
+QFont msSansSerif(double points = 8.25, bool underline = false);
+QFont garamondBold(double points = 14.25);
+QFont arialBold(double points = 12);
+
+// A fixed-size label that shows its caption as plain text, wraps at words
+// and paints its own background.
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& caption,
+                  Qt::Alignment alignment, const QFont& font);
+
+// A push button that is never the window's default, placed in twips.
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
+                        int left, int top, int width, int height);
+
+// Shows a single-instance window modeless and without owner, in front.
+void bringToFront(QWidget* window);
+
+} // namespace clubdraw

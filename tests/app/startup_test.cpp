@@ -1,0 +1,52 @@
+#include "app/startup.h"
+#include "gui/errorbox.h"
+#include "gui/mainwindow.h"
+#include "gui/resultpanel.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+using namespace clubdraw;
+using clubdraw::testing::child;
+using clubdraw::testing::click;
+using clubdraw::testing::generatedCatalogue;
+using clubdraw::testing::ProgramFolder;
+
+namespace {
+
+// Any catalogue error is reported once and no window is made.
+TEST(StartUp, catalogueErrorsAreReportedAndNoWindowIsMade) {
+    const ProgramFolder missing;
+    const ProgramFolder shortRecord(QByteArray("A,B,C,0"));
+    const ProgramFolder overflow(QByteArray("A,B,C,70000,D\r\n"));
+    const struct {
+        const ProgramFolder* folder;
+        int number;
+    } cases[] = {{&missing, 53}, {&shortRecord, 62}, {&overflow, 6}};
+    for (const auto& c : cases) {
+        std::vector<int> reported;
+        ErrorBox::setHook([&](const RunError& error) { reported.push_back(error.number()); });
+        EXPECT_EQ(startUp(c.folder->path()), nullptr);
+        EXPECT_EQ(reported, std::vector<int>{c.number});
+    }
+    ErrorBox::setHook(
+        [](const RunError& error) { ADD_FAILURE() << error.message().toStdString(); });
+}
+
+TEST(StartUp, goodCatalogueGivesAHiddenMainWindowDrawingFromIt) {
+    const ProgramFolder folder(generatedCatalogue(3));
+    const auto window = startUp(folder.path());
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    click(child<QCheckBox>(window.get(), "englandBox"));
+    click(child<QRadioButton>(window.get(), "normalButton"));
+    click(child<QPushButton>(window.get(), "findButton"));
+    EXPECT_EQ(child<ResultPanel>(window.get(), "resultPanel")->pool().count(), 3);
+}
+
+} // namespace

@@ -1,0 +1,153 @@
+#include "core/catalogue.h"
+#include "core/runerror.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace clubdraw;
+using clubdraw::testing::line;
+
+namespace {
+
+struct FormatRow {
+    const char* name;
+    const char* text;
+    // The expected teams as "nation|division|suffix|flag|team", then the
+    // expected slotCount (spare slot included).
+    std::vector<const char*> teams;
+    int slotCount;
+};
+
+std::string describe(const TeamRecord& r) {
+    return QStringLiteral("%1|%2|%3|%4|%5")
+        .arg(r.nation, r.division, r.divisionSuffix)
+        .arg(r.minimumFlag)
+        .arg(r.team)
+        .toStdString();
+}
+
+class CatalogueFormat : public ::testing::TestWithParam<FormatRow> {};
+
+TEST_P(CatalogueFormat, readsFieldsAsWritten) {
+    const FormatRow& row = GetParam();
+    const Catalogue catalogue = Catalogue::parse(QString::fromUtf8(row.text));
+    ASSERT_EQ(catalogue.slotCount(), row.slotCount);
+    for (std::size_t i = 0; i < row.teams.size(); ++i)
+        EXPECT_EQ(describe(catalogue.teams[i]), row.teams[i]) << "team " << i + 1;
+    // Every slot after the teams is the empty spare.
+    for (std::size_t i = row.teams.size(); i < catalogue.teams.size(); ++i)
+        EXPECT_EQ(catalogue.teams[i], TeamRecord{});
+}
+
+const FormatRow formatRows[] = {
+    {"empty_file", "", {}, 1},
+    {"only_blank_lines", "\r\n  \r\n\n", {}, 1},
+    {"canonical",
+     "\"England\",\"Premier League\",\"(level 1)\",0,\"Arsenal\"\r\n",
+     {"England|Premier League|(level 1)|0|Arsenal"},
+     2},
+    {"terminator_removes_spare_slot",
+     "\"England\",\"P\",\"\",0,\"Arsenal\"\r\n\"England\",\"P\",\"\",0,\"Chelsea\"\r\n\"\",\"\","
+     "\"\",0,\"\"\r\n",
+     {"England|P||0|Arsenal", "England|P||0|Chelsea"},
+     2},
+    {"unquoted_fields",
+     "England,Premier League,(level 1),1,Leeds United\n",
+     {"England|Premier League|(level 1)|1|Leeds United"},
+     2},
+    {"quoted_field_keeps_commas_and_loses_quotes",
+     "\"Italy\",\"Serie A\",\", x\",0,\"Roma, AS\"\r\n",
+     {"Italy|Serie A|, x|0|Roma, AS"},
+     2},
+    {"spaces_before_fields_skipped",
+     "  England,   \"Premier\",  x ,  7 ,   Arsenal  \r\n",
+     {"England|Premier|x|7|Arsenal"},
+     2},
+    {"empty_fields", "England,,,,Arsenal\r\n", {"England|||0|Arsenal"}, 2},
+    {"line_ends_are_only_separators",
+     "England,P\r\n(l1),0\r\nArsenal,England,P,(l1),0,Chelsea\r\n",
+     {"England|P|(l1)|0|Arsenal", "England|P|(l1)|0|Chelsea"},
+     3},
+    {"lf_and_cr_line_ends",
+     "A,B,C,0,D\nE,F,G,0,H\rI,J,K,0,L",
+     {"A|B|C|0|D", "E|F|G|0|H", "I|J|K|0|L"},
+     4},
+    {"last_line_without_line_end", "A,B,C,0,D", {"A|B|C|0|D"}, 2},
+    {"text_after_closing_quote_dropped", "\"A\"x,\"B\" ,C,0,\"D\"\r\n", {"A|B|C|0|D"}, 2},
+    {"non_numeric_flag_reads_as_zero",
+     "A,B,C,abc,D\r\nA,B,C,\"7\",E\r\n",
+     {"A|B|C|0|D", "A|B|C|7|E"},
+     3},
+    {"flag_limits_and_rounding",
+     "A,B,C,-32768,D\r\nA,B,C,32767,E\r\nA,B,C,2.5,F\r\nA,B,C,1e2,G\r\n",
+     {"A|B|C|-32768|D", "A|B|C|32767|E", "A|B|C|2|F", "A|B|C|100|G"},
+     5},
+    // Empty-team records are skipped, dropping nothing before them.
+    {"empty_team_in_the_middle_drops_nothing",
+     "A,B,C,0,Alpha\r\nA,B,C,0,\r\nA,B,C,0,Beta\r\n",
+     {"A|B|C|0|Alpha", "A|B|C|0|Beta"},
+     3},
+    {"run_of_empty_teams",
+     "A,B,C,0,Alpha\r\n,,,0,\r\n,,,0,\r\n,,,0,\r\nA,B,C,0,Beta\r\n",
+     {"A|B|C|0|Alpha", "A|B|C|0|Beta"},
+     3},
+    {"first_record_empty_team", ",,,0,\r\nA,B,C,0,Alpha\r\n", {"A|B|C|0|Alpha"}, 2},
+    {"only_a_terminator", "\"\",\"\",\"\",0,\"\"\r\n", {}, 1},
+    {"comma_before_line_end_is_an_empty_team",
+     "A,B,C,0,Alpha\r\nA,B,C,0,\r\n",
+     {"A|B|C|0|Alpha"},
+     1},
+    {"markup_and_ampersands_kept_as_text",
+     "A,B,C,0,<b>Rovers</b>\r\nA,B,C,0,Hayes & Yeading\r\n",
+     {"A|B|C|0|<b>Rovers</b>", "A|B|C|0|Hayes & Yeading"},
+     3},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, CatalogueFormat, ::testing::ValuesIn(formatRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ErrorRow {
+    const char* name;
+    const char* text;
+    int number;
+    const char* where; // part of the message that says where
+};
+
+class CatalogueErrors : public ::testing::TestWithParam<ErrorRow> {};
+
+TEST_P(CatalogueErrors, reportsNumberAndPlace) {
+    const ErrorRow& row = GetParam();
+    try {
+        Catalogue::parse(QString::fromUtf8(row.text), QStringLiteral("/x/kortliste_eng.txt"));
+        FAIL() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.number(), row.number);
+        EXPECT_TRUE(error.where().contains(QString::fromUtf8(row.where)))
+            << error.where().toStdString();
+        EXPECT_TRUE(error.message().contains(QString::number(row.number)));
+        EXPECT_TRUE(error.message().contains(error.text()));
+    }
+}
+
+const ErrorRow errorRows[] = {
+    {"ends_inside_first_record", "A,B,C,0", 62, "Record 1, line 1"},
+    {"ends_inside_later_record", "A,B,C,0,D\r\nE,F,G,0,H\r\n\r\nI,J\r\n", 62, "Record 3, line 4"},
+    {"flag_above_range", "A,B,C,0,D\r\nA,B,C,32768,E\r\n", 6, "Record 2, line 2"},
+    {"flag_below_range", "A,B,C,-32769,D\r\n", 6, "Record 1, line 1"},
+    {"flag_far_above_range", "A,B,C,99999999999999999999999,D\r\n", 6, "Record 1"},
+    {"flag_on_its_own_line", "A,B,C\r\n40000,D\r\n", 6, "Record 1, line 2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, CatalogueErrors, ::testing::ValuesIn(errorRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CatalogueText, windows1252DecodesEveryByte) {
+    const QByteArray bytes("Br\xf8ndby \x80 \x9f \x81");
+    EXPECT_EQ(decodeWindows1252(bytes), QStringLiteral(u"Brøndby € Ÿ \u0081"));
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    EXPECT_EQ(decodeWindows1252(all).size(), 256);
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+#include "core/catalogue.h"
+#include "core/runerror.h"
+#include "testsupport.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace clubdraw;
+using clubdraw::testing::generatedCatalogue;
+using clubdraw::testing::ProgramFolder;
+
+namespace {
+
+int errorNumberOf(const QString& path) {
+    try {
+        Catalogue::load(path);
+    } catch (const RunError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+TEST(CatalogueFile, missingFileIsError53WithItsFullPath) {
+    const ProgramFolder folder;
+    try {
+        Catalogue::load(folder.file());
+        FAIL() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.number(), 53);
+        EXPECT_EQ(error.text(), QStringLiteral("File not found"));
+        EXPECT_EQ(error.where(), QDir::toNativeSeparators(folder.file()));
+    }
+}
+
+TEST(CatalogueFile, aFolderInItsPlaceIsAnAccessError) {
+    const ProgramFolder folder;
+    ASSERT_TRUE(QDir().mkpath(folder.file()));
+    EXPECT_EQ(errorNumberOf(folder.file()), RunError::PathFileAccessError);
+}
+
+TEST(CatalogueFile, bytesAreWindows1252) {
+    const ProgramFolder folder(
+        QByteArray("\"Denmark\",\"Superliga\",\"(level 1)\",0,\"Br\xf8ndby IF\"\r\n"));
+    const Catalogue catalogue = Catalogue::load(folder.file());
+    EXPECT_EQ(catalogue.teams[0].team, QStringLiteral(u"Brøndby IF"));
+}
+
+TEST(CatalogueFile, theLargestCatalogueLoadsAndOneMoreTeamOverflows) {
+    const ProgramFolder full(generatedCatalogue(maxTeams));
+    const Catalogue catalogue = Catalogue::load(full.file());
+    EXPECT_EQ(catalogue.slotCount(), maxTeams + 1);
+    EXPECT_EQ(catalogue.teams[maxTeams - 1].team, QStringLiteral("Team 32766"));
+    EXPECT_EQ(catalogue.teams[maxTeams], TeamRecord{});
+
+    const ProgramFolder over(generatedCatalogue(maxTeams + 1));
+    try {
+        Catalogue::load(over.file());
+        FAIL() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.number(), 6);
+        EXPECT_TRUE(error.where().contains(QStringLiteral("Record 32767, line 32767")));
+    }
+}
+
+TEST(CatalogueFile, fullCatalogueWithTerminatorHasNoSpareSlot) {
+    const ProgramFolder folder(generatedCatalogue(maxTeams) + "\"\",\"\",\"\",0,\"\"\r\n");
+    EXPECT_EQ(Catalogue::load(folder.file()).slotCount(), maxTeams);
+}
+
+TEST(RunError, messageCarriesNumberTextAndPlace) {
+    const RunError error(RunError::InputPastEndOfFile, QStringLiteral("Record 3, line 4"));
+    EXPECT_EQ(error.message(),
+              QStringLiteral("Run-time error '62':\n\nInput past end of file\n\nRecord 3, line 4"));
+    EXPECT_EQ(RunError(53, {}).text(), QStringLiteral("File not found"));
+    EXPECT_EQ(RunError(6, {}).text(), QStringLiteral("Overflow"));
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+#include "core/revealschedule.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+using namespace clubdraw;
+using clubdraw::testing::poolOf;
+using clubdraw::testing::ScriptedRandom;
+
+namespace {
+
+TEST(RevealSchedule, runs57TicksRequesting2253MsAndLandsOnTheLastPick) {
+    const CandidatePool pool = poolOf({"A", "B", "C"});
+    ScriptedRandom random;
+    RevealSchedule schedule;
+    schedule.start();
+    std::vector<int> requested{schedule.intervalMs()};
+    RevealStep step;
+    int ticks = 0;
+    while (schedule.isRunning()) {
+        random.push(ticks % 3);
+        step = schedule.tick(pool, random);
+        ++ticks;
+        ASSERT_TRUE(step.showsPick);
+        EXPECT_EQ(step.finished, !schedule.isRunning());
+        if (schedule.isRunning())
+            requested.push_back(step.nextIntervalMs);
+        ASSERT_LE(ticks, 100);
+    }
+    EXPECT_EQ(ticks, 57);
+    EXPECT_EQ(random.reseeds, 57);
+    EXPECT_EQ(random.lastN, 3);
+    ASSERT_EQ(requested.size(), 57u);
+    EXPECT_EQ(std::accumulate(requested.begin(), requested.end(), 0), 2253);
+    // 1 ms before tick 1 and after ticks 1 to 7, then 2 ms, growing to 207 ms.
+    for (int k = 0; k <= 7; ++k)
+        EXPECT_EQ(requested[k], 1) << k;
+    EXPECT_EQ(requested[8], 2);
+    EXPECT_EQ(requested[12], 3);
+    EXPECT_EQ(requested[29], 15);
+    EXPECT_EQ(requested[44], 66);
+    EXPECT_EQ(requested[55], 189);
+    EXPECT_EQ(requested[56], 207);
+    EXPECT_NEAR(schedule.revealInterval(), 207.97, 0.01);
+    EXPECT_EQ(step.team, QStringLiteral("C")); // tick 57 picked index 56 % 3 = 2
+    EXPECT_TRUE(step.finished);
+
+    // A new start goes back to the beginning.
+    schedule.start();
+    EXPECT_EQ(schedule.intervalMs(), 1);
+    EXPECT_FLOAT_EQ(schedule.revealInterval(), 1.0f);
+}
+
+TEST(RevealSchedule, anEmptyPoolOnlyStops) {
+    ScriptedRandom random;
+    RevealSchedule schedule;
+    schedule.start();
+    const RevealStep step = schedule.tick(CandidatePool{}, random);
+    EXPECT_FALSE(step.showsPick);
+    EXPECT_FALSE(schedule.isRunning());
+    EXPECT_EQ(random.picksMade, 0);
+}
+
+TEST(DivisionLine, suffixFollowsItalyDirectlyAndOthersAfterABlank) {
+    EXPECT_EQ(divisionLine({"Italy", "Serie C1", "/A", 0, "x"}),
+              QStringLiteral("Italy, Serie C1/A"));
+    EXPECT_EQ(divisionLine({"italy", "Serie C1", "/A", 0, "x"}),
+              QStringLiteral("italy, Serie C1 /A"));
+    EXPECT_EQ(divisionLine({"England", "Premier League", "(level 1)", 0, "x"}),
+              QStringLiteral("England, Premier League (level 1)"));
+    EXPECT_EQ(divisionLine({"England", "Premier League", "", 0, "x"}),
+              QStringLiteral("England, Premier League "));
+}
+
+TEST(TakeDraw, twoTeamsStartFewerStopAndAnyTeamReplacesThePool) {
+    CandidatePool windowPool = poolOf({"Old 1", "Old 2"});
+    RevealSchedule schedule;
+    schedule.start();
+    schedule.tick(windowPool, *std::make_unique<ScriptedRandom>());
+
+    EXPECT_FALSE(takeDraw(CandidatePool{}, windowPool, schedule));
+    EXPECT_FALSE(schedule.isRunning());
+    EXPECT_EQ(windowPool.count(), 2); // nothing found: the pool stays
+
+    schedule.start();
+    EXPECT_FALSE(takeDraw(poolOf({"Only"}), windowPool, schedule));
+    EXPECT_FALSE(schedule.isRunning());
+    ASSERT_EQ(windowPool.count(), 1);
+    EXPECT_EQ(windowPool.at(0).team, QStringLiteral("Only"));
+
+    EXPECT_TRUE(takeDraw(poolOf({"X", "Y", "Z"}), windowPool, schedule));
+    EXPECT_TRUE(schedule.isRunning());
+    EXPECT_EQ(schedule.intervalMs(), 1);
+    EXPECT_EQ(windowPool.count(), 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST(RevealSchedule, theTimerWaitsLessWhenTicksRunLateButNeverLongerThanAsked) {
+    std::int64_t now = 1000;
+    RevealSchedule schedule([&] { return now; });
+    const CandidatePool pool = poolOf({"A", "B"});
+    ScriptedRandom random;
+    schedule.start();
+    EXPECT_EQ(schedule.waitMs(), 1);
+    for (int i = 0; i < 40; ++i) { // on time: every wait is the requested interval
+        now += schedule.intervalMs();
+        schedule.tick(pool, random);
+        EXPECT_EQ(schedule.waitMs(), schedule.intervalMs());
+    }
+    const int asked = schedule.intervalMs();
+    ASSERT_GT(asked, 10);
+    now += asked + 4; // that tick came 4 ms late
+    schedule.tick(pool, random);
+    EXPECT_EQ(schedule.waitMs(), schedule.intervalMs() - 4);
+    now += 10000; // far behind: fire at once, never a negative wait
+    EXPECT_EQ(schedule.waitMs(), 0);
+    now -= 20000; // a tick ahead of time still waits no longer than asked
+    EXPECT_EQ(schedule.waitMs(), schedule.intervalMs());
+    schedule.stop();
+    EXPECT_EQ(schedule.waitMs(), 0);
+}
+
+} // namespace

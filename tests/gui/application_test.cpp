@@ -1,0 +1,31 @@
+#include "core/runerror.h"
+#include "gui/application.h"
+#include "gui/errorbox.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace clubdraw;
+
+namespace {
+
+// A handler's error never crosses the event loop: it is reported once and
+// the loop ends with a failure status.
+TEST(Application, anErrorInAHandlerIsReportedOnceAndEndsTheLoop) {
+    std::vector<int> reported;
+    ErrorBox::setHook([&](const RunError& error) { reported.push_back(error.number()); });
+    QObject context;
+    QTimer::singleShot(0, &context,
+                       [] { throw RunError(RunError::Overflow, QStringLiteral("test")); });
+    QTimer::singleShot(0, &context, [] { throw std::runtime_error("second"); });
+    EXPECT_EQ(QApplication::exec(), runErrorExitStatus);
+    EXPECT_EQ(reported, std::vector<int>{RunError::Overflow});
+    auto* app = qobject_cast<Application*>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr);
+    EXPECT_TRUE(app->failed());
+    ErrorBox::setHook(
+        [](const RunError& error) { ADD_FAILURE() << error.message().toStdString(); });
+}
+
+} // namespace

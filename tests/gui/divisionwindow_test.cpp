@@ -1,0 +1,231 @@
+#include "gui/divisionwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/resultpanel.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+using namespace clubdraw;
+using clubdraw::testing::catalogueOf;
+using clubdraw::testing::child;
+using clubdraw::testing::click;
+using clubdraw::testing::line;
+using clubdraw::testing::racingClock;
+using clubdraw::testing::ScriptedRandom;
+using clubdraw::testing::waitForReveal;
+
+namespace {
+
+QStringList texts(const QListWidget* list) {
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+QStringList teamNames(const CandidatePool& pool) {
+    QStringList result;
+    for (const TeamRecord& record : pool.entries())
+        result << record.team;
+    return result;
+}
+
+QListWidget* allList(const QWidget* w) {
+    return child<QListWidget>(w, "allDivisionsList");
+}
+QListWidget* selectedList(const QWidget* w) {
+    return child<QListWidget>(w, "selectedDivisionsList");
+}
+QPushButton* button(const QWidget* w, const char* name) {
+    return child<QPushButton>(w, name);
+}
+QLabel* teamLabel(const QWidget* w) {
+    return child<QLabel>(w, "teamLabel");
+}
+const CandidatePool& pool(const QWidget* w) {
+    return child<ResultPanel>(w, "resultPanel")->pool();
+}
+
+// Picks a row by clicking it, then ">".
+void addRows(const QWidget* w, std::initializer_list<int> rows) {
+    for (int row : rows) {
+        QListWidget* list = allList(w);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+        click(button(w, "addButton"));
+    }
+}
+
+// A widget sees a double-click as a click followed by a double-click event.
+void doubleClick(QListWidget* list, int row) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+const QStringList twoNations = {
+    line("England", "Premier", "", 0, "Arsenal"),   line("Scotland", "Premier", "", 0, "Celtic"),
+    line("England", "Premier", "", 0, "Chelsea"),   line("Scotland", "Premier", "", 1, "Rangers"),
+    line("England", "Division 1", "", 0, "Bolton"),
+};
+const QStringList twoNationsLabels = {"England Premier", "Scotland Premier", "England Division 1"};
+
+// The window keeps references to both, so they live beside it.
+struct DivisionWindowFixture : ::testing::Test {
+    DivisionWindowFixture()
+        : catalogue(catalogueOf(twoNations)), window(catalogue, random, racingClock()) {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    Catalogue catalogue;
+    ScriptedRandom random;
+    DivisionWindow window;
+};
+
+TEST_F(DivisionWindowFixture, buttonsAndDoubleClicksMoveEntries) {
+    EXPECT_EQ(texts(allList(&window)), twoNationsLabels);
+    EXPECT_EQ(QApplication::focusWidget(), allList(&window));
+    click(button(&window, "addButton")); // nothing highlighted: nothing moves
+    EXPECT_TRUE(texts(selectedList(&window)).isEmpty());
+
+    addRows(&window, {1, 0});
+    EXPECT_EQ(texts(selectedList(&window)), (QStringList{"England Premier", "Scotland Premier"}));
+    // A highlighted entry on the right is replaced by the next ">".
+    QTest::mouseClick(
+        selectedList(&window)->viewport(), Qt::LeftButton, {},
+        selectedList(&window)->visualItemRect(selectedList(&window)->item(1)).center());
+    addRows(&window, {2});
+    EXPECT_EQ(texts(selectedList(&window)), (QStringList{"England Division 1", "England Premier"}));
+
+    selectedList(&window)->setCurrentRow(0);
+    click(button(&window, "removeButton"));
+    EXPECT_EQ(texts(selectedList(&window)), QStringList{"England Premier"});
+    click(button(&window, "addAllButton"));
+    EXPECT_EQ(texts(selectedList(&window)),
+              (QStringList{"England Division 1", "England Premier", "Scotland Premier"}));
+    click(button(&window, "removeAllButton"));
+    EXPECT_TRUE(texts(selectedList(&window)).isEmpty());
+
+    doubleClick(allList(&window), 2);
+    EXPECT_EQ(texts(selectedList(&window)), QStringList{"England Division 1"});
+    doubleClick(selectedList(&window), 0);
+    EXPECT_TRUE(texts(selectedList(&window)).isEmpty());
+    EXPECT_EQ(texts(allList(&window)), twoNationsLabels);
+}
+
+TEST_F(DivisionWindowFixture, findDrawsFromTheSelectedDivisionsWhateverTheFlag) {
+    addRows(&window, {1});
+    click(button(&window, "findButton"));
+    EXPECT_EQ(teamNames(pool(&window)), (QStringList{"Celtic", "Rangers"}));
+    ASSERT_TRUE(waitForReveal(&window));
+    EXPECT_TRUE(teamLabel(&window)->font().bold());
+    EXPECT_EQ(child<QLabel>(&window, "divisionLabel")->text(),
+              QStringLiteral("Scotland, Premier "));
+
+    click(button(&window, "clearButton"));
+    EXPECT_TRUE(teamLabel(&window)->text().isEmpty());
+
+    // No division selected: nothing to draw from, the last pool stays.
+    click(button(&window, "removeAllButton"));
+    click(button(&window, "findButton"));
+    EXPECT_FALSE(child<ResultPanel>(&window, "resultPanel")->isRevealing());
+    EXPECT_EQ(pool(&window).count(), 2);
+}
+
+TEST(DivisionLifecycle, backHidesTheOneWindowAndKeepsEverything) {
+    MainWindow main(catalogueOf(twoNations), std::make_unique<ScriptedRandom>(), racingClock());
+    main.show();
+    click(child<QPushButton>(&main, "divisionWindowButton"));
+    DivisionWindow* const win = main.divisionWindow();
+    ASSERT_NE(win, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(win));
+    addRows(win, {1, 2});
+    selectedList(win)->setCurrentRow(1);
+    click(button(win, "findButton"));
+
+    // Hidden mid-reveal: the reveal carries on to its end.
+    click(button(win, "backButton"));
+    EXPECT_FALSE(win->isVisible());
+    ASSERT_TRUE(waitForReveal(win));
+    EXPECT_FALSE(win->isVisible());
+    EXPECT_TRUE(teamLabel(win)->font().bold());
+    const QString team = teamLabel(win)->text();
+    EXPECT_TRUE(team == "Celtic" || team == "Rangers" || team == "Bolton") << team.toStdString();
+
+    click(child<QPushButton>(&main, "divisionWindowButton"));
+    EXPECT_EQ(main.divisionWindow(), win);
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(texts(allList(win)), twoNationsLabels);
+    EXPECT_EQ(texts(selectedList(win)), (QStringList{"England Division 1", "Scotland Premier"}));
+    EXPECT_TRUE(selectedList(win)->item(1)->isSelected());
+    EXPECT_EQ(teamLabel(win)->text(), team);
+}
+
+TEST(DivisionLifecycle, closingDiscardsTheWindowAndItsReveal) {
+    MainWindow main(catalogueOf(twoNations),
+                    std::make_unique<ScriptedRandom>(std::vector<int>(60, 1)), racingClock());
+    main.show();
+    click(child<QCheckBox>(&main, "englandBox"));
+    click(child<QPushButton>(&main, "findButton"));
+    ASSERT_TRUE(waitForReveal(&main));
+    const QString mainTeam = teamLabel(&main)->text();
+    ASSERT_FALSE(mainTeam.isEmpty());
+
+    click(child<QPushButton>(&main, "divisionWindowButton"));
+    DivisionWindow* win = main.divisionWindow();
+    ASSERT_NE(win, nullptr);
+    click(button(win, "addAllButton"));
+    click(button(win, "findButton"));
+    ASSERT_TRUE(child<ResultPanel>(win, "resultPanel")->isRevealing());
+    win->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(main.divisionWindow(), nullptr);
+    QTest::qWait(100); // a timer that outlived its window would fire here
+    EXPECT_EQ(teamLabel(&main)->text(), mainTeam);
+    EXPECT_TRUE(teamLabel(&main)->font().bold());
+
+    click(child<QPushButton>(&main, "divisionWindowButton"));
+    win = main.divisionWindow();
+    ASSERT_NE(win, nullptr);
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(texts(allList(win)), twoNationsLabels);
+    EXPECT_TRUE(texts(selectedList(win)).isEmpty());
+    EXPECT_TRUE(teamLabel(win)->text().isEmpty());
+}
+
+TEST(DivisionLifecycle, bothWindowsRevealAtOnceFromTheirOwnPools) {
+    MainWindow main(catalogueOf(twoNations), std::make_unique<ScriptedRandom>(), racingClock());
+    main.show();
+    click(child<QPushButton>(&main, "divisionWindowButton"));
+    DivisionWindow* const win = main.divisionWindow();
+    ASSERT_NE(win, nullptr);
+    addRows(win, {1});
+    click(child<QCheckBox>(&main, "englandBox"));
+    click(child<QPushButton>(&main, "findButton"));
+    click(button(win, "findButton"));
+    ASSERT_TRUE(child<ResultPanel>(&main, "resultPanel")->isRevealing());
+    ASSERT_TRUE(waitForReveal(&main));
+    ASSERT_TRUE(waitForReveal(win));
+    // The random source picks slot 0 throughout: a shared pool would show one team twice.
+    EXPECT_EQ(teamLabel(&main)->text(), QStringLiteral("Arsenal"));
+    EXPECT_EQ(teamLabel(win)->text(), QStringLiteral("Celtic"));
+    EXPECT_TRUE(teamLabel(&main)->font().bold());
+    EXPECT_TRUE(teamLabel(win)->font().bold());
+}
+
+} // namespace

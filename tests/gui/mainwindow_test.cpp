@@ -1,0 +1,197 @@
+#include "gui/aboutwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/resultpanel.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace clubdraw;
+using clubdraw::testing::catalogueOf;
+using clubdraw::testing::child;
+using clubdraw::testing::click;
+using clubdraw::testing::line;
+using clubdraw::testing::racingClock;
+using clubdraw::testing::ScriptedRandom;
+
+namespace {
+
+struct MainWindowFixture : ::testing::Test {
+    MainWindowFixture()
+        : random(new ScriptedRandom),
+          window(catalogueOf({
+                     line("England", "Premier League", "(level 1)", 0, "Arsenal"),
+                     line("England", "Premier League", "(level 1)", 0, "Chelsea"),
+                     line("England", "Conference", "(level 5)", 1, "Hayes & Yeading"),
+                     line("Italy", "Serie A", " (level 1)", 0, "Roma"),
+                     line("Italy", "Serie A", " (level 1)", 0, "Lazio"),
+                     line("Japan", "J1", "(level 1)", 0, "Kashima Antlers"),
+                 }),
+                 std::unique_ptr<RandomSource>(random), racingClock()) {}
+
+    QCheckBox* box(Nation nation) const {
+        return child<QCheckBox>(&window,
+                                (nationName(nation).toLower() + QStringLiteral("Box")).toLatin1());
+    }
+    NationTicks ticks() const {
+        NationTicks t{};
+        for (int n = 0; n < nationCount; ++n)
+            t[n] = box(static_cast<Nation>(n))->isChecked();
+        return t;
+    }
+    QAbstractButton* button(const char* name) const {
+        return child<QAbstractButton>(&window, name);
+    }
+    ResultPanel* result() const { return child<ResultPanel>(&window, "resultPanel"); }
+    QLabel* teamLabel() const { return child<QLabel>(&window, "teamLabel"); }
+
+    ScriptedRandom* random;
+    MainWindow window;
+};
+
+TEST_F(MainWindowFixture, opensInItsStartStateWithItsClientAreaAtItsFixedPlace) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Clubdraw for Championship Manager 99/00"));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(515, 488));
+    EXPECT_EQ(window.centralWidget()->mapToGlobal(QPoint(0, 0)), QPoint(79, 74));
+    EXPECT_EQ(ticks(), NationTicks{});
+    for (const char* preset : {"allNationsPreset", "nonePreset", "europePreset",
+                               "southAmericaPreset", "springAutumnPreset", "autumnSpringPreset"})
+        EXPECT_FALSE(button(preset)->isChecked()) << preset;
+    EXPECT_TRUE(button("minimumButton")->isChecked());
+    EXPECT_EQ(button("minimumButton")->text(), QStringLiteral("Minimum"));
+    EXPECT_EQ(button("normalButton")->text(), QStringLiteral("Normal"));
+    EXPECT_TRUE(teamLabel()->text().isEmpty());
+    EXPECT_FALSE(teamLabel()->font().bold());
+    EXPECT_FALSE(result()->isRevealing());
+    EXPECT_EQ(child<QLabel>(&window, "divisionCaption")->text(), QStringLiteral(" in :"));
+    EXPECT_TRUE(child<QLabel>(&window, "titleLabel")->font().bold());
+    // USA lies on the window, in the grid's last place below Sweden.
+    QCheckBox* usa = box(Nation::Usa);
+    EXPECT_EQ(usa->parentWidget(), window.centralWidget());
+    EXPECT_EQ(usa->geometry().topLeft(),
+              child<QGroupBox>(&window, "nationFrame")->geometry().topLeft() +
+                  box(Nation::Sweden)->geometry().topLeft() + QPoint(0, 32));
+    EXPECT_EQ(child<QAction>(&window, "aboutAction")->text(), QStringLiteral("About..."));
+    EXPECT_EQ(child<QAction>(&window, "thanksAction")->text(), QStringLiteral("Thanks to..."));
+}
+
+TEST_F(MainWindowFixture, tabOrderFollowsTheLayoutAndFocusStartsOnArgentina) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), box(Nation::Argentina));
+    const QWidget* expected[] = {box(Nation::Argentina),
+                                 box(Nation::Brazil),
+                                 box(Nation::Belgium),
+                                 box(Nation::Denmark),
+                                 box(Nation::England),
+                                 box(Nation::France),
+                                 box(Nation::Italy),
+                                 box(Nation::Japan),
+                                 box(Nation::Holland),
+                                 box(Nation::Norway),
+                                 box(Nation::Portugal),
+                                 box(Nation::Scotland),
+                                 box(Nation::Spain),
+                                 box(Nation::Sweden),
+                                 box(Nation::Germany),
+                                 button("minimumButton"),
+                                 button("normalButton"),
+                                 button("findButton"),
+                                 button("quitButton"),
+                                 button("autumnSpringPreset"),
+                                 button("springAutumnPreset"),
+                                 button("allNationsPreset"),
+                                 button("nonePreset"),
+                                 button("clearButton"),
+                                 button("divisionWindowButton"),
+                                 button("europePreset"),
+                                 button("southAmericaPreset"),
+                                 box(Nation::Usa)};
+    for (std::size_t i = 0; i + 1 < std::size(expected); ++i)
+        EXPECT_EQ(expected[i]->nextInFocusChain(), expected[i + 1]) << i;
+}
+
+TEST_F(MainWindowFixture, everyCaptionFitsItsControl) {
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        QString text;
+        int room = w->width();
+        if (auto* b = qobject_cast<QPushButton*>(w))
+            text = b->text(), room -= 8;
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text(), room -= 20; // indicator and its spacing
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            text = l->text();
+        if (text.isEmpty())
+            continue;
+        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(text), room) << text.toStdString();
+    }
+}
+
+TEST_F(MainWindowFixture, presetsRewriteEveryBoxAndStaySelectedAfterHandTicks) {
+    window.show();
+    click(button("allNationsPreset"));
+    click(button("southAmericaPreset"));
+    EXPECT_EQ(ticks(), presetPattern(NationPreset::SouthAmerica));
+    click(button("springAutumnPreset"));
+    click(button("autumnSpringPreset"));
+    EXPECT_EQ(ticks(), presetPattern(NationPreset::AutumnSpring));
+    EXPECT_TRUE(button("autumnSpringPreset")->isChecked());
+    EXPECT_FALSE(button("springAutumnPreset")->isChecked());
+    EXPECT_TRUE(button("minimumButton")->isChecked()); // the other group is untouched
+
+    click(box(Nation::Japan));
+    EXPECT_TRUE(box(Nation::Japan)->isChecked());
+    EXPECT_TRUE(button("autumnSpringPreset")->isChecked());
+    // Clicking the selected preset again applies it again.
+    click(button("autumnSpringPreset"));
+    EXPECT_FALSE(box(Nation::Japan)->isChecked());
+    click(button("europePreset"));
+    EXPECT_EQ(ticks(), presetPattern(NationPreset::Europe));
+    click(button("nonePreset"));
+    EXPECT_EQ(ticks(), NationTicks{});
+}
+
+// The window's own part of a draw: which teams it hands to its result.
+TEST_F(MainWindowFixture, findDrawsFromTheTickedNationsAndTheChosenDatabase) {
+    window.show();
+    click(box(Nation::England));
+    click(button("findButton"));
+    EXPECT_EQ(result()->pool().count(), 2); // Minimum: flag 0 only
+    ASSERT_TRUE(clubdraw::testing::waitForReveal(&window));
+    EXPECT_TRUE(teamLabel()->font().bold());
+
+    click(button("normalButton"));
+    click(box(Nation::Italy));
+    click(button("findButton"));
+    ASSERT_EQ(result()->pool().count(), 5);
+    EXPECT_EQ(result()->pool().at(2).team, QStringLiteral("Hayes & Yeading"));
+    EXPECT_EQ(result()->pool().at(4).team, QStringLiteral("Lazio")); // nations in draw order
+    ASSERT_TRUE(clubdraw::testing::waitForReveal(&window));
+
+    click(button("clearButton"));
+    EXPECT_TRUE(teamLabel()->text().isEmpty());
+    EXPECT_TRUE(child<QLabel>(&window, "divisionLabel")->text().isEmpty());
+}
+
+TEST_F(MainWindowFixture, quitAndClosingTheWindowEndTheEventLoop) {
+    window.show();
+    QTimer::singleShot(0, &window, [this] { click(button("quitButton")); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    window.show();
+    QTimer::singleShot(0, &window, [this] { window.close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+} // namespace

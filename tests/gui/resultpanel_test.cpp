@@ -1,0 +1,108 @@
+#include "gui/resultpanel.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace clubdraw;
+using clubdraw::testing::child;
+using clubdraw::testing::racingClock;
+using clubdraw::testing::poolOf;
+using clubdraw::testing::ScriptedRandom;
+
+namespace {
+
+struct ResultPanelFixture : ::testing::Test {
+    explicit ResultPanelFixture(SteadyClock clock = racingClock())
+        : panel(random, std::move(clock), &window) {}
+
+    QLabel* team() const { return child<QLabel>(&panel, "teamLabel"); }
+    QLabel* division() const { return child<QLabel>(&panel, "divisionLabel"); }
+    bool bold() const { return team()->font().bold() && division()->font().bold(); }
+    bool blank() const { return team()->text().isEmpty() && division()->text().isEmpty(); }
+
+    ScriptedRandom random;
+    QWidget window;
+    ResultPanel panel;
+};
+
+struct RealTimeResultPanel : ResultPanelFixture {
+    RealTimeResultPanel() : ResultPanelFixture(steadyClock()) {}
+};
+
+TEST_F(ResultPanelFixture, aDrawRevealsFiftySevenPicksAndLandsOnTheLastInBold) {
+    for (int i = 0; i < 56; ++i)
+        random.push(0);
+    random.push(1);
+    QSignalSpy landed(&panel, &ResultPanel::revealFinished);
+    panel.startDraw(poolOf({"Roma", "<b>Lazio</b> & co"}, "Italy", "Serie A", " (level 1)"));
+    EXPECT_TRUE(panel.isRevealing());
+    EXPECT_EQ(panel.findChild<QTimer*>()->timerType(), Qt::PreciseTimer);
+    ASSERT_TRUE(landed.wait(5000));
+    EXPECT_EQ(landed.count(), 1);
+    EXPECT_EQ(random.picksMade, 57);
+    EXPECT_FALSE(panel.isRevealing());
+    // Club names are text, never markup.
+    EXPECT_EQ(team()->text(), QStringLiteral("<b>Lazio</b> & co"));
+    EXPECT_EQ(team()->textFormat(), Qt::PlainText);
+    EXPECT_EQ(division()->text(), QStringLiteral("Italy, Serie A (level 1)"));
+    EXPECT_TRUE(bold());
+    QTest::qWait(20);
+    EXPECT_EQ(landed.count(), 1);
+
+    // A new draw starts blank and in regular weight.
+    panel.startDraw(poolOf({"Roma", "Milan"}, "Italy", "Serie A", " (level 1)"));
+    EXPECT_TRUE(blank());
+    EXPECT_FALSE(team()->font().bold() || division()->font().bold());
+}
+
+TEST_F(ResultPanelFixture, fewerThanTwoTeamsStopARunningRevealAndOnlyAFoundTeamReplacesThePool) {
+    panel.startDraw(poolOf({"Roma", "Lazio", "Milan"}, "Italy", "Serie A", " (level 1)"));
+    ASSERT_TRUE(panel.isRevealing());
+    panel.startDraw(poolOf({"Only"}, "Italy", "Serie A", " (level 1)"));
+    EXPECT_FALSE(panel.isRevealing());
+    EXPECT_TRUE(blank());
+    EXPECT_FALSE(bold());
+    ASSERT_EQ(panel.pool().count(), 1);
+    EXPECT_EQ(panel.pool().at(0).team, QStringLiteral("Only"));
+    panel.startDraw(CandidatePool{});
+    EXPECT_EQ(panel.pool().count(), 1);
+    QTest::qWait(20);
+    EXPECT_TRUE(blank()); // no tick came after the stop
+    EXPECT_EQ(random.picksMade, 0);
+}
+
+TEST_F(ResultPanelFixture, clearingCaptionsEmptiesThemUntilTheNextTickAndKeepsBold) {
+    panel.startDraw(poolOf({"Roma", "Lazio"}, "Italy", "Serie A", " (level 1)"));
+    panel.clearCaptions();
+    EXPECT_TRUE(blank());
+    EXPECT_TRUE(panel.isRevealing());
+    ASSERT_TRUE(clubdraw::testing::waitForReveal(&window));
+    EXPECT_FALSE(blank());
+    EXPECT_TRUE(bold());
+    panel.clearCaptions();
+    EXPECT_TRUE(blank());
+    EXPECT_TRUE(bold());
+}
+
+// On the real clock: a draw mid-reveal starts afresh, and the whole reveal
+// keeps to its 2253 ms schedule.
+TEST_F(RealTimeResultPanel, aNewDrawMidRevealRestartsIt) {
+    panel.startDraw(poolOf({"Roma", "Lazio"}, "Italy", "Serie A", " (level 1)"));
+    QTRY_VERIFY_WITH_TIMEOUT(random.picksMade >= 20, 3000);
+    ASSERT_TRUE(panel.isRevealing());
+    panel.startDraw(poolOf({"Milan", "Inter"}, "Italy", "Serie A", " (level 1)"));
+    EXPECT_TRUE(blank());
+    const int before = random.picksMade;
+    QSignalSpy landed(&panel, &ResultPanel::revealFinished);
+    ASSERT_TRUE(landed.wait(10000));
+    EXPECT_EQ(random.picksMade - before, 57);
+    EXPECT_EQ(team()->text(), QStringLiteral("Milan"));
+    EXPECT_TRUE(bold());
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+#include "testsupport.h"
+
+#include "gui/resultpanel.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace clubdraw::testing {
+
+QString line(const QString& nation, const QString& division, const QString& suffix, int flag,
+             const QString& team) {
+    return QStringLiteral("\"%1\",\"%2\",\"%3\",%4,\"%5\"\r\n")
+        .arg(nation, division, suffix)
+        .arg(flag)
+        .arg(team);
+}
+
+CandidatePool poolOf(std::initializer_list<const char*> teams, const char* nation, const char* division,
+                     const char* suffix) {
+    CandidatePool pool;
+    for (const char* team : teams)
+        pool.add(TeamRecord{QString::fromLatin1(nation), QString::fromLatin1(division),
+                            QString::fromLatin1(suffix), 0, QString::fromLatin1(team)});
+    return pool;
+}
+
+Catalogue catalogueOf(const QStringList& lines) {
+    return Catalogue::parse(lines.join(QString()));
+}
+
+ProgramFolder::ProgramFolder(const QByteArray& catalogueBytes) {
+    QFile file(this->file());
+    if (file.open(QIODevice::WriteOnly))
+        file.write(catalogueBytes);
+}
+
+ProgramFolder::ProgramFolder() = default;
+
+QString ProgramFolder::file() const {
+    return Catalogue::pathIn(m_dir.path());
+}
+
+QByteArray generatedCatalogue(int count, const QString& nation, int divisions) {
+    QByteArray bytes;
+    bytes.reserve(count * 48);
+    for (int i = 1; i <= count; ++i)
+        bytes +=
+            line(nation, QStringLiteral("Division %1").arg(divisions <= 1 ? 1 : i % divisions + 1),
+                 QString(), i % 2, QStringLiteral("Team %1").arg(i))
+                .toLatin1();
+    return bytes;
+}
+
+SteadyClock racingClock() {
+    return [now = std::int64_t{0}]() mutable { return now += 1000; };
+}
+
+void click(QAbstractButton* button) {
+    ASSERT_NE(button, nullptr);
+    const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+    const QPoint at = indicator ? QPoint(6, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+}
+
+bool waitForReveal(const QObject* window, int timeoutMs) {
+    auto* panel = window->findChild<ResultPanel*>(QStringLiteral("resultPanel"));
+    if (!panel)
+        return false;
+    if (!panel->isRevealing())
+        return true;
+    QSignalSpy landed(panel, &ResultPanel::revealFinished);
+    return landed.wait(timeoutMs);
+}
+
+} // namespace clubdraw::testing

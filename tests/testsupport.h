@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/candidatepool.h"
+#include "core/catalogue.h"
+#include "core/randomsource.h"
+#include "core/revealschedule.h"
+
+#include <QObject>
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+class QAbstractButton;
+
+namespace clubdraw::testing {
+
+// Picks scripted indexes (taken modulo n), then 0; counts re-seeds.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<int> picks = {}) : m_picks(picks.begin(), picks.end()) {}
+    void reseedFromClock() override { ++reseeds; }
+    int pickIndex(int n) override {
+        ++picksMade;
+        lastN = n;
+        if (m_picks.empty())
+            return 0;
+        const int p = m_picks.front();
+        m_picks.pop_front();
+        return p % n;
+    }
+    void push(int pick) { m_picks.push_back(pick); }
+
+    int reseeds = 0;
+    int picksMade = 0;
+    int lastN = 0;
+
+private:
+    std::deque<int> m_picks;
+};
+
+// One canonical catalogue line: quoted texts, CR LF.
+QString line(const QString& nation, const QString& division, const QString& suffix, int flag,
+             const QString& team);
+
+// A pool of these teams, all of one division.
+CandidatePool poolOf(std::initializer_list<const char*> teams, const char* nation = "England",
+                     const char* division = "Premier", const char* suffix = "(level 1)");
+
+// A catalogue of the given lines.
+Catalogue catalogueOf(const QStringList& lines);
+
+// A program folder holding a catalogue file with these bytes.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(const QByteArray& catalogueBytes);
+    ProgramFolder(); // without a catalogue
+    QString path() const { return m_dir.path(); }
+    QString file() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// `count` teams, "Team n", spread over `divisions` divisions of `nation`.
+QByteArray generatedCatalogue(int count, const QString& nation = QStringLiteral("England"),
+                              int divisions = 1);
+
+// A reveal clock that races a second ahead at every reading, so every wait
+// of the reveal is zero and a whole reveal runs in a blink.
+SteadyClock racingClock();
+
+// The named child, failing the test when there is none.
+template <typename T> T* child(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << "no child named " << name;
+    return found;
+}
+
+// A left click where a user would click: check boxes and option buttons
+// on their indicator, push buttons in their middle.
+void click(QAbstractButton* button);
+
+// Waits until the result panel inside `window` lands; false on time-out.
+bool waitForReveal(const QObject* window, int timeoutMs = 5000);
+
+} // namespace clubdraw::testing

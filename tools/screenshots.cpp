@@ -1,0 +1,99 @@
+// Renders the README's pictures of both draw windows after a draw, from the
+// shipped catalogue and with a fixed result, so they come out the same on
+// every run: clubdraw_screenshots CATALOGUE OUTPUT_FOLDER
+#include "core/catalogue.h"
+#include "gui/application.h"
+#include "gui/divisionwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/resultpanel.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace clubdraw;
+
+namespace {
+
+// Always lands on one team, whichever pool it is asked about.
+class FixedPick final : public RandomSource {
+public:
+    void reseedFromClock() override {}
+    int pickIndex(int n) override { return index < n ? index : 0; }
+    int index = 0;
+};
+
+int indexOf(const CandidatePool& pool, const QString& team) {
+    for (int i = 0; i < pool.count(); ++i)
+        if (pool.at(i).team == team)
+            return i;
+    qFatal("%s is not in the pool", qPrintable(team));
+}
+
+template <typename T> T* child(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child named %s", name);
+    return found;
+}
+
+// Draws, then lands the reveal on `team` and saves the window.
+void drawAndSave(QWidget* window, FixedPick& random, const QString& team, const QString& file) {
+    auto* result = child<ResultPanel>(window, "resultPanel");
+    QTest::mouseClick(child<QPushButton>(window, "findButton"), Qt::LeftButton);
+    random.index = indexOf(result->pool(), team);
+    QSignalSpy landed(result, &ResultPanel::revealFinished);
+    if (!landed.wait(10000))
+        qFatal("the reveal did not land");
+    QTest::qWait(200);
+    if (!window->grab().save(file))
+        qFatal("cannot write %s", qPrintable(file));
+    std::printf("%s\n", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Application app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: clubdraw_screenshots CATALOGUE OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    auto* random = new FixedPick;
+    // A clock that races ahead: the reveal lands at once.
+    SteadyClock racing = [now = std::int64_t{0}]() mutable { return now += 1000; };
+    MainWindow window(Catalogue::load(QString::fromLocal8Bit(argv[1])),
+                      std::unique_ptr<RandomSource>(random), racing);
+    window.show();
+    QTest::qWaitForWindowExposed(&window);
+    QTest::mouseClick(child<QRadioButton>(&window, "europePreset"), Qt::LeftButton, {},
+                      QPoint(6, 8));
+    QTest::mouseClick(child<QRadioButton>(&window, "normalButton"), Qt::LeftButton, {},
+                      QPoint(6, 8));
+    drawAndSave(&window, *random, QStringLiteral("West Ham United"),
+                out.filePath(QStringLiteral("main_window.png")));
+
+    QTest::mouseClick(child<QPushButton>(&window, "divisionWindowButton"), Qt::LeftButton);
+    DivisionWindow* divisions = window.divisionWindow();
+    QTest::qWaitForWindowExposed(divisions);
+    auto* all = child<QListWidget>(divisions, "allDivisionsList");
+    for (const char* label : {"Denmark Superliga", "England First Division",
+                              "Germany 2. Bundesliga", "Italy Serie B"}) {
+        const QList<QListWidgetItem*> items =
+            all->findItems(QString::fromLatin1(label), Qt::MatchExactly);
+        if (items.isEmpty())
+            qFatal("no division %s", label);
+        all->setCurrentItem(items.first());
+        QTest::mouseClick(child<QPushButton>(divisions, "addButton"), Qt::LeftButton);
+    }
+    drawAndSave(divisions, *random, QStringLiteral("Pescara"),
+                out.filePath(QStringLiteral("division_window.png")));
+    return 0;
+}
