@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev
   fonts-liberation fonts-ebgaramond
+  # CPack's DEB dependency scan, and the packaging test's validators.
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
