@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
 # Renders the README's screenshots on a real X server (Xvfb), as users see
-# the windows: bash tools/screenshots.sh [BUILD_DIR] [OUTPUT_FOLDER]
+# the windows, at scale 1 and at the desktop scales 1.5 and 2:
+# bash tools/screenshots.sh [BUILD_DIR] [OUTPUT_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/default}
 out=${2:-docs}
 cmake --build "$build" --target clubdraw_screenshots
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
-  "$build/tools/clubdraw_screenshots" data/kortliste_eng.txt "$out"
+shoot() {
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1400x24 -dpi 96" \
+    "$build/tools/clubdraw_screenshots" data/kortliste_eng.txt "$1"
+}
+shoot "$out"
+for scale in 1.5 2; do
+  tmp=$(mktemp -d)
+  QT_SCALE_FACTOR=$scale shoot "$tmp"
+  for f in main_window division_window; do mv "$tmp/$f.png" "$out/${f}@${scale}x.png"; done
+  rmdir "$tmp"
+done

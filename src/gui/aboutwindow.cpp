@@ -27,6 +27,7 @@ AboutWindow::AboutWindow(QWidget* parent) : CreditsWindow(creditLines(), parent)
     place(title, 360, 360, 3495, 255);
     place(m_backButton, 3840, 2760, 735, 375);
     place(m_box, 360, 840, 3375, 1695);
+    m_box->setAccessibleName(QStringLiteral("Credits"));
     // The label takes no focus, so "Back" comes first.
     setTabOrder(m_backButton, m_box);
     m_backButton->setFocus();

@@ -1,6 +1,7 @@
 #include "creditswindow.h"
 
 #include "printbox.h"
+#include "pushbutton.h"
 #include "widgethelpers.h"
 
 #include <QEvent>
@@ -14,9 +15,8 @@ CreditsWindow::CreditsWindow(QStringList lines, QWidget* parent)
     setFont(msSansSerif());
     m_box = new PrintBox(this);
     m_box->setObjectName(QStringLiteral("creditsBox"));
-    m_backButton = new QPushButton(QStringLiteral("Back"), this);
+    m_backButton = new PushButton(QStringLiteral("Back"), this);
     m_backButton->setObjectName(QStringLiteral("backButton"));
-    m_backButton->setAutoDefault(false);
     connect(m_backButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 

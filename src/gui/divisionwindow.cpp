@@ -55,11 +55,13 @@ void DivisionWindow::buildControls(SteadyClock clock) {
                                    QStringLiteral("All divisions"), Qt::AlignLeft, heading);
     place(allHeading, 120, 720, 2055, 255);
     m_allList = makeList(this, QStringLiteral("allDivisionsList"), 120, 960, 3255, 3375);
+    m_allList->setAccessibleName(allHeading->text());
     QLabel* selectedHeading =
         makeLabel(this, QStringLiteral("selectedDivisionsHeading"),
                   QStringLiteral("Selected divisions"), Qt::AlignLeft, heading);
     place(selectedHeading, 4080, 720, 2175, 255);
     m_selectedList = makeList(this, QStringLiteral("selectedDivisionsList"), 4080, 960, 3255, 3375);
+    m_selectedList->setAccessibleName(selectedHeading->text());
 
     QPushButton* addButton =
         makeButton(this, QStringLiteral("addButton"), QStringLiteral(">"), 3480, 1200, 495, 495);
@@ -69,6 +71,11 @@ void DivisionWindow::buildControls(SteadyClock clock) {
         makeButton(this, QStringLiteral("removeButton"), QStringLiteral("<"), 3480, 2880, 495, 495);
     QPushButton* removeAllButton = makeButton(this, QStringLiteral("removeAllButton"),
                                               QStringLiteral("<<"), 3480, 3480, 495, 495);
+    // The arrows say little to a screen reader on their own.
+    addButton->setAccessibleDescription(QStringLiteral("Add the highlighted division"));
+    addAllButton->setAccessibleDescription(QStringLiteral("Add every division"));
+    removeButton->setAccessibleDescription(QStringLiteral("Remove the highlighted division"));
+    removeAllButton->setAccessibleDescription(QStringLiteral("Remove every division"));
     QPushButton* findButton = makeButton(this, QStringLiteral("findButton"),
                                          QStringLiteral("Find random team"), 5520, 5040, 1815, 975);
     QPushButton* clearButton = makeButton(this, QStringLiteral("clearButton"),

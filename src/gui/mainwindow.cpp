@@ -207,6 +207,12 @@ void MainWindow::buildControls() {
 QRadioButton* MainWindow::addPreset(QWidget* frame, NationPreset preset, const QString& objectName,
                                     const QString& caption, int left, int top, int width) {
     auto* button = makeChoice<QRadioButton>(frame, objectName, caption, left, top, width);
+    // However the button gets chosen (mouse, keys, a screen reader's
+    // toggle); a click on the chosen one applies it again.
+    connect(button, &QRadioButton::toggled, this, [this, preset](bool checked) {
+        if (checked)
+            applyPreset(preset);
+    });
     connect(button, &QRadioButton::clicked, this, [this, preset] { applyPreset(preset); });
     return button;
 }

@@ -14,6 +14,10 @@ ResultPanel::ResultPanel(RandomSource& random, SteadyClock clock, QWidget* paren
           makeLabel(this, QStringLiteral("divisionLabel"), QString(), Qt::AlignLeft, QFont())),
       m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("resultPanel"));
+    // A screen reader reads the club itself as the labels' name.
+    setAccessibleName(QStringLiteral("Result"));
+    m_teamLabel->setAccessibleDescription(QStringLiteral("Your team"));
+    m_divisionLabel->setAccessibleDescription(QStringLiteral("Division"));
     // Single-shot, re-armed at every tick: each wait makes up for the
     // lateness of the ticks before it.
     m_timer->setTimerType(Qt::PreciseTimer);

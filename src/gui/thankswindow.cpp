@@ -22,6 +22,7 @@ ThanksWindow::ThanksWindow(QWidget* parent) : CreditsWindow(thanksLines(), paren
                               Qt::AlignLeft, arialBold());
     place(title, 360, 360, 2175, 375);
     place(m_box, 360, 720, 3375, 1815);
+    m_box->setAccessibleName(title->text());
     // The heading reaches a pixel into the box; keep the box's border whole.
     m_box->raise();
     place(m_backButton, 3840, 2640, 735, 375);

@@ -1,8 +1,8 @@
 #include "widgethelpers.h"
 
-#include <QFontDatabase>
+#include "pushbutton.h"
+
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 
 #include <cmath>
@@ -18,27 +18,23 @@ void resizeClient(QWidget* window, int width, int height) {
 }
 
 void installFontSubstitutes() {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    const QStringList families = QFontDatabase::families();
-    const auto substitute = [&](const QString& face,
-                                std::initializer_list<const char*> candidates) {
-        if (families.contains(face, Qt::CaseInsensitive))
-            return;
-        QStringList present;
-        for (const char* c : candidates)
-            if (families.contains(QString::fromLatin1(c), Qt::CaseInsensitive))
-                present << QString::fromLatin1(c);
-        if (!present.isEmpty())
-            QFont::insertSubstitutions(face, present);
-    };
-    substitute(QStringLiteral("MS Sans Serif"),
-               {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
-    substitute(QStringLiteral("Garamond"),
-               {"EB Garamond", "EB Garamond 12", "Liberation Serif", "DejaVu Serif"});
-    substitute(QStringLiteral("Arial"), {"Liberation Sans", "Arimo", "DejaVu Sans"});
+    // Qt turns to a substitute only when the family itself is missing, so
+    // there is no need to ask which families are installed.
+    static const bool done = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Garamond"),
+                                   {QStringLiteral("EB Garamond"), QStringLiteral("EB Garamond 12"),
+                                    QStringLiteral("Liberation Serif"),
+                                    QStringLiteral("DejaVu Serif")});
+        QFont::insertSubstitutions(QStringLiteral("Arial"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(done);
 }
 
 namespace {
@@ -78,14 +74,15 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& cap
 
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
                         int left, int top, int width, int height) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new PushButton(caption, parent);
     button->setObjectName(objectName);
-    button->setAutoDefault(false);
     place(button, left, top, width, height);
     return button;
 }
 
 void bringToFront(QWidget* window) {
+    // A minimised window would stay an icon, and the button seem dead.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

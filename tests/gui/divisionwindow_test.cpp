@@ -128,6 +128,27 @@ TEST_F(DivisionWindowFixture, buttonsAndDoubleClicksMoveEntries) {
     EXPECT_EQ(texts(allList(&window)), twoNationsLabels);
 }
 
+TEST_F(DivisionWindowFixture, tabWalksTheLayoutOrderAndKeysWorkTheLists) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const char* order[] = {
+        "allDivisionsList", "selectedDivisionsList", "addButton",  "addAllButton",
+        "removeButton",     "removeAllButton",       "findButton", "backButton",
+        "clearButton",      "allDivisionsList"};
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(order[0]));
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(order[i])) << i;
+    }
+    // Arrows pick an entry, Enter on ">" moves it, Enter on "Find" draws.
+    QTest::keyClick(allList(&window),
+                    Qt::Key_Down); // from the first entry, which focus made current
+    button(&window, "addButton")->setFocus();
+    QTest::keyClick(button(&window, "addButton"), Qt::Key_Return);
+    EXPECT_EQ(texts(selectedList(&window)), QStringList{"Scotland Premier"});
+    QTest::keyClick(button(&window, "findButton"), Qt::Key_Return);
+    EXPECT_TRUE(child<ResultPanel>(&window, "resultPanel")->isRevealing());
+}
+
 TEST_F(DivisionWindowFixture, findDrawsFromTheSelectedDivisionsWhateverTheFlag) {
     addRows(&window, {1});
     click(button(&window, "findButton"));

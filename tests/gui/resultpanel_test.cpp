@@ -10,8 +10,8 @@
 
 using namespace clubdraw;
 using clubdraw::testing::child;
-using clubdraw::testing::racingClock;
 using clubdraw::testing::poolOf;
+using clubdraw::testing::racingClock;
 using clubdraw::testing::ScriptedRandom;
 
 namespace {
