@@ -13,13 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
 using clubdraw::testing::child;
@@ -27,16 +20,10 @@ using clubdraw::testing::click;
 using clubdraw::testing::line;
 using clubdraw::testing::racingClock;
 using clubdraw::testing::ScriptedRandom;
+using clubdraw::testing::texts;
 using clubdraw::testing::waitForReveal;
 
 namespace {
-
-QStringList texts(const QListWidget* list) {
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
-    return result;
-}
 
 QStringList teamNames(const CandidatePool& pool) {
     QStringList result;

@@ -26,19 +26,14 @@
 #include <bit>
 #include <cstdio>
 #include <functional>
-#include <ostream>
 #include <random>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
 using clubdraw::testing::click;
 using clubdraw::testing::line;
 using clubdraw::testing::racingClock;
+using clubdraw::testing::texts;
 
 namespace {
 
@@ -78,13 +73,6 @@ std::uint32_t stressSeed() {
     bool ok = false;
     const uint seed = qEnvironmentVariable("CLUBDRAW_STRESS_SEED").toUInt(&ok);
     return ok ? seed : 19992000u;
-}
-
-QStringList texts(const QListWidget* list) {
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
-    return result;
 }
 
 QLabel* teamLabel(const ResultPanel* panel) {
