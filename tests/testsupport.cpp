@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,8 +20,8 @@ QString line(const QString& nation, const QString& division, const QString& suff
         .arg(team);
 }
 
-CandidatePool poolOf(std::initializer_list<const char*> teams, const char* nation, const char* division,
-                     const char* suffix) {
+CandidatePool poolOf(std::initializer_list<const char*> teams, const char* nation,
+                     const char* division, const char* suffix) {
     CandidatePool pool;
     for (const char* team : teams)
         pool.add(TeamRecord{QString::fromLatin1(nation), QString::fromLatin1(division),
@@ -64,6 +65,13 @@ void click(QAbstractButton* button) {
     const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
     const QPoint at = indicator ? QPoint(6, button->height() / 2) : button->rect().center();
     QTest::mouseClick(button, Qt::LeftButton, {}, at);
+}
+
+QStringList texts(const QListWidget* list) {
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
 }
 
 bool waitForReveal(const QObject* window, int timeoutMs) {

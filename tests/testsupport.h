@@ -14,9 +14,16 @@
 
 #include <deque>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 class QAbstractButton;
+class QListWidget;
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace clubdraw::testing {
 
@@ -85,6 +92,9 @@ template <typename T> T* child(const QObject* parent, const char* name) {
 // A left click where a user would click: check boxes and option buttons
 // on their indicator, push buttons in their middle.
 void click(QAbstractButton* button);
+
+// The entries of a list box, top to bottom.
+QStringList texts(const QListWidget* list);
 
 // Waits until the result panel inside `window` lands; false on time-out.
 bool waitForReveal(const QObject* window, int timeoutMs = 5000);

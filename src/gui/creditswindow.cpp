@@ -10,8 +10,7 @@
 namespace clubdraw {
 
 CreditsWindow::CreditsWindow(QStringList lines, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_lines(std::move(lines)) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    : SecondaryWindow(parent), m_lines(std::move(lines)) {
     setFont(msSansSerif());
     m_box = new PrintBox(this);
     m_box->setObjectName(QStringLiteral("creditsBox"));

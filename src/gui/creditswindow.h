@@ -1,7 +1,8 @@
 #pragma once
 
+#include "secondarywindow.h"
+
 #include <QStringList>
-#include <QWidget>
 
 class QPushButton;
 
@@ -10,9 +11,8 @@ namespace clubdraw {
 class PrintBox;
 
 // What the about and thanks windows share: a heading, a box that every
-// activation fills afresh, and "Back", which hides the window. Closing
-// through the title bar discards it.
-class CreditsWindow : public QWidget {
+// activation fills afresh, and "Back", which hides the window.
+class CreditsWindow : public SecondaryWindow {
     Q_OBJECT
 protected:
     CreditsWindow(QStringList lines, QWidget* parent);

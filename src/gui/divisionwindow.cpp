@@ -32,9 +32,8 @@ int selectedRow(const QListWidget* list) {
 
 DivisionWindow::DivisionWindow(const Catalogue& catalogue, RandomSource& random, SteadyClock clock,
                                QWidget* parent)
-    : QWidget(parent, Qt::Window), m_catalogue(catalogue), m_random(random) {
+    : SecondaryWindow(parent), m_catalogue(catalogue), m_random(random) {
     setObjectName(QStringLiteral("divisionWindow"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Clubdraw for Championship Manager 99/00"));
     setFont(msSansSerif());
     resizeClient(this, 7515, 7350);
@@ -90,7 +89,6 @@ void DivisionWindow::buildControls(SteadyClock clock) {
     QLabel* divisionCaption = makeLabel(this, QStringLiteral("divisionCaption"),
                                         QStringLiteral("in :"), Qt::AlignRight, resultFont);
     place(divisionCaption, 600, 6480, 1335, 255);
-    // Owned by the window: closing it stops the reveal for good.
     m_result = new ResultPanel(m_random, std::move(clock), this);
     m_result->placeLabels(QRect(twips(2040), twips(6000), twips(2775), twips(375)),
                           QRect(twips(2040), twips(6480), twips(3375), twips(495)), resultFont);
@@ -110,6 +108,8 @@ void DivisionWindow::buildControls(SteadyClock clock) {
     connect(findButton, &QPushButton::clicked, this, &DivisionWindow::drawTeam);
     connect(clearButton, &QPushButton::clicked, m_result, &ResultPanel::clearCaptions);
     connect(backButton, &QPushButton::clicked, this, &QWidget::hide);
+    // Qt deletes a closed window only later; its timer must not tick till then.
+    connect(this, &SecondaryWindow::closed, m_result, &ResultPanel::stopReveal);
 }
 
 void DivisionWindow::loadDivisions() {

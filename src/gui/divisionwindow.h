@@ -4,8 +4,7 @@
 #include "core/divisionselection.h"
 #include "core/randomsource.h"
 #include "core/revealschedule.h"
-
-#include <QWidget>
+#include "secondarywindow.h"
 
 #include <memory>
 #include <vector>
@@ -16,9 +15,9 @@ namespace clubdraw {
 
 class ResultPanel;
 
-// The second draw window: draw a team from single divisions. "Back" hides
-// it with everything kept; closing it through its title bar discards it.
-class DivisionWindow : public QWidget {
+// The second draw window: draw a team from single divisions. Closing it
+// ends its reveal there and then.
+class DivisionWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     DivisionWindow(const Catalogue& catalogue, RandomSource& random,

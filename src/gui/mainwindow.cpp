@@ -3,6 +3,7 @@
 #include "aboutwindow.h"
 #include "divisionwindow.h"
 #include "resultpanel.h"
+#include "secondarywindow.h"
 #include "thankswindow.h"
 #include "widgethelpers.h"
 
@@ -70,9 +71,8 @@ MainWindow::MainWindow(Catalogue catalogue, std::unique_ptr<RandomSource> random
 
 MainWindow::~MainWindow() {
     // The other windows have no owner; they end with the program.
-    delete m_divisionWindow.data();
-    delete m_aboutWindow.data();
-    delete m_thanksWindow.data();
+    for (const QPointer<SecondaryWindow>& window : m_windows)
+        delete window.data();
 }
 
 DivisionWindow* MainWindow::divisionWindow() const {
@@ -240,22 +240,34 @@ void MainWindow::clearResults() {
     m_result->clearCaptions();
 }
 
+template <typename Window, typename Make>
+void MainWindow::showSingle(QPointer<Window>& slot, Make make) {
+    if (!slot) {
+        Window* window = make();
+        slot = window;
+        // Forgotten as soon as it is closed, not when Qt deletes it: the
+        // next use must make a new window, not bring the closed one back.
+        connect(window, &SecondaryWindow::closed, this, [&slot, window] {
+            if (slot == window)
+                slot = nullptr;
+        });
+        std::erase_if(m_windows, [](const QPointer<SecondaryWindow>& w) { return w.isNull(); });
+        m_windows.emplace_back(window);
+    }
+    bringToFront(slot);
+}
+
 void MainWindow::showDivisionWindow() {
-    if (!m_divisionWindow)
-        m_divisionWindow = new DivisionWindow(m_catalogue, *m_random, m_clock);
-    bringToFront(m_divisionWindow);
+    showSingle(m_divisionWindow,
+               [this] { return new DivisionWindow(m_catalogue, *m_random, m_clock); });
 }
 
 void MainWindow::showAbout() {
-    if (!m_aboutWindow)
-        m_aboutWindow = new AboutWindow();
-    bringToFront(m_aboutWindow);
+    showSingle(m_aboutWindow, [] { return new AboutWindow(); });
 }
 
 void MainWindow::showThanks() {
-    if (!m_thanksWindow)
-        m_thanksWindow = new ThanksWindow();
-    bringToFront(m_thanksWindow);
+    showSingle(m_thanksWindow, [] { return new ThanksWindow(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QRadioButton;
@@ -19,6 +20,7 @@ namespace clubdraw {
 class AboutWindow;
 class DivisionWindow;
 class ResultPanel;
+class SecondaryWindow;
 class ThanksWindow;
 
 // The start-up window: draw a team by nation. It owns the catalogue and the
@@ -53,6 +55,7 @@ private:
                             const QString& caption, int left, int top, int width);
     void applyPreset(NationPreset preset);
     NationTicks ticks() const;
+    template <typename Window, typename Make> void showSingle(QPointer<Window>& slot, Make make);
 
     Catalogue m_catalogue;
     std::unique_ptr<RandomSource> m_random;
@@ -65,6 +68,9 @@ private:
     QPointer<DivisionWindow> m_divisionWindow;
     QPointer<AboutWindow> m_aboutWindow;
     QPointer<ThanksWindow> m_thanksWindow;
+    // Every secondary window made that Qt has not deleted yet, closed ones
+    // included.
+    std::vector<QPointer<SecondaryWindow>> m_windows;
 };
 
 } // namespace clubdraw

@@ -46,6 +46,11 @@ void ResultPanel::clearCaptions() {
     m_divisionLabel->clear();
 }
 
+void ResultPanel::stopReveal() {
+    m_schedule.stop();
+    syncTimer();
+}
+
 void ResultPanel::advanceReveal() {
     const RevealStep step = m_schedule.tick(m_pool, m_random);
     if (step.showsPick) {

@@ -13,8 +13,7 @@ namespace clubdraw {
 
 // A draw's result: the team and division labels and the slot-machine
 // reveal that fills them. Each draw window has one, with a pool and a timer
-// of its own, so both windows can reveal at once and closing a window ends
-// its reveal for good.
+// of its own, so both windows can reveal at once.
 class ResultPanel : public QWidget {
     Q_OBJECT
 public:
@@ -34,6 +33,8 @@ public slots:
     void startDraw(clubdraw::CandidatePool found);
     // "Clear results": captions only; bold and a running reveal stay.
     void clearCaptions();
+    // Ends a running reveal where it stands, labels untouched.
+    void stopReveal();
 
 signals:
     // The reveal has landed: both labels are bold.

@@ -3,13 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
 using clubdraw::testing::line;

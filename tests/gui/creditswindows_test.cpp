@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -116,11 +117,17 @@ TEST_F(CreditsFixture, closingThroughTheTitleBarDiscardsAndTheNextUseCreatesAnew
     menu("thanksAction");
     ASSERT_NE(main.thanksWindow(), nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.thanksWindow()));
-    main.thanksWindow()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QPointer<ThanksWindow> closed = main.thanksWindow();
+    closed->close();
+    // Forgotten at once, though Qt deletes it only later.
     EXPECT_EQ(main.thanksWindow(), nullptr);
     menu("thanksAction");
-    ASSERT_NE(main.thanksWindow(), nullptr);
+    const QPointer<ThanksWindow> reopened = main.thanksWindow();
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_NE(reopened, closed);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    ASSERT_FALSE(reopened.isNull());
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.thanksWindow()));
     EXPECT_EQ(box(main.thanksWindow())->lines(), ThanksWindow::thanksLines());
     EXPECT_EQ(QApplication::focusWidget(), box(main.thanksWindow()));

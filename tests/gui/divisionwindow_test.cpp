@@ -7,17 +7,11 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
@@ -26,16 +20,10 @@ using clubdraw::testing::click;
 using clubdraw::testing::line;
 using clubdraw::testing::racingClock;
 using clubdraw::testing::ScriptedRandom;
+using clubdraw::testing::texts;
 using clubdraw::testing::waitForReveal;
 
 namespace {
-
-QStringList texts(const QListWidget* list) {
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
-    return result;
-}
 
 QStringList teamNames(const CandidatePool& pool) {
     QStringList result;
@@ -212,17 +200,25 @@ TEST(DivisionLifecycle, closingDiscardsTheWindowAndItsReveal) {
     ASSERT_NE(win, nullptr);
     click(button(win, "addAllButton"));
     click(button(win, "findButton"));
-    ASSERT_TRUE(child<ResultPanel>(win, "resultPanel")->isRevealing());
+    const QPointer<ResultPanel> closedPanel = child<ResultPanel>(win, "resultPanel");
+    ASSERT_TRUE(closedPanel->isRevealing());
     win->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Gone for the user at once, though Qt deletes it only later: its reveal
+    // ends there, and the next use makes a new window that the deletion spares.
     EXPECT_EQ(main.divisionWindow(), nullptr);
+    EXPECT_FALSE(closedPanel->isRevealing());
+    click(child<QPushButton>(&main, "divisionWindowButton"));
+    const QPointer<DivisionWindow> reopened = main.divisionWindow();
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_NE(reopened.data(), win);
     QTest::qWait(100); // a timer that outlived its window would fire here
+    EXPECT_TRUE(closedPanel.isNull());
+    ASSERT_FALSE(reopened.isNull());
     EXPECT_EQ(teamLabel(&main)->text(), mainTeam);
     EXPECT_TRUE(teamLabel(&main)->font().bold());
 
-    click(child<QPushButton>(&main, "divisionWindowButton"));
-    win = main.divisionWindow();
-    ASSERT_NE(win, nullptr);
+    win = reopened;
     EXPECT_TRUE(win->isVisible());
     EXPECT_EQ(texts(allList(win)), twoNationsLabels);
     EXPECT_TRUE(texts(selectedList(win)).isEmpty());

@@ -1,0 +1,17 @@
+#include "secondarywindow.h"
+
+#include <QCloseEvent>
+
+namespace clubdraw {
+
+SecondaryWindow::SecondaryWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+} // namespace clubdraw
