@@ -62,9 +62,7 @@ Catalogue Catalogue::parse(QByteArrayView bytes, const QString& source) {
             continue;
         }
         if (catalogue.slotCount() == maxTableSlots)
-            throw RunError(RunError::Overflow,
-                           cataloguePlace(source, reader.record(), reader.line()) +
-                               QStringLiteral(": more than %1 teams").arg(maxTeams));
+            throw tooManyTeams(source, reader.record(), reader.line());
         catalogue.teams.back() = std::move(record);
         catalogue.teams.emplace_back();
         lastWasTerminator = false;
@@ -79,7 +77,18 @@ Catalogue Catalogue::parse(const QString& text, const QString& source) {
     return parse(QByteArrayView(bytes), source);
 }
 
+RunError Catalogue::tooManyTeams(const QString& source, int record, int line) {
+    return RunError(RunError::Overflow, cataloguePlace(source, record, line) +
+                                            QStringLiteral(": more than %1 teams").arg(maxTeams));
+}
+
 Catalogue Catalogue::load(const QString& path) {
+    const QByteArray bytes = readFile(path);
+    return parse(QByteArrayView(bytes),
+                 QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+}
+
+QByteArray Catalogue::readFile(const QString& path) {
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     QFileInfo info(path);
     if (!info.exists())
@@ -92,8 +101,7 @@ Catalogue Catalogue::load(const QString& path) {
     // Checked before reading, so an oversized file costs nothing.
     if (file.size() > maxCatalogueBytes)
         throw tooLarge(shown);
-    const QByteArray bytes = readAtMost(file, shown);
-    return parse(QByteArrayView(bytes), shown);
+    return readAtMost(file, shown);
 }
 
 QString Catalogue::pathIn(const QString& programFolder) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "runerror.h"
 #include "teamrecord.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -41,6 +43,11 @@ struct Catalogue {
     // 75 when it cannot be read, 7 when it is too large, and whatever
     // parse() throws.
     static Catalogue load(const QString& path);
+    // The file's bytes, with the errors of load() that come before parsing.
+    static QByteArray readFile(const QString& path);
+
+    // Error 6 for a team past maxTeams, where the reader is.
+    static RunError tooManyTeams(const QString& source, int record, int line);
 
     // Where the program looks for its catalogue: beside the executable.
     static QString pathIn(const QString& programFolder);

@@ -110,6 +110,21 @@ QString decodeWindows1252(QByteArrayView bytes) {
     return text;
 }
 
+QByteArray encodeWindows1252(QStringView text) {
+    QByteArray bytes(text.size(), '?');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            bytes[i] = static_cast<char>(c);
+            continue;
+        }
+        const auto high = std::find(cp1252.begin() + 0x80, cp1252.begin() + 0xA0, c);
+        if (high != cp1252.begin() + 0xA0)
+            bytes[i] = static_cast<char>(high - cp1252.begin());
+    }
+    return bytes;
+}
+
 CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
     : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()), m_source(std::move(source)) {
     if (bytes.startsWith("\xEF\xBB\xBF")) {

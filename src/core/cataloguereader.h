@@ -2,6 +2,7 @@
 
 #include "teamrecord.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -83,5 +84,7 @@ QString cataloguePlace(const QString& source, int record, int line);
 
 // Turns Windows-1252 bytes into text.
 QString decodeWindows1252(QByteArrayView bytes);
+// And back; a character that Windows-1252 lacks becomes '?'.
+QByteArray encodeWindows1252(QStringView text);
 
 } // namespace clubdraw
