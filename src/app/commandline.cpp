@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "core/catalogue.h"
+#include "core/cataloguecheck.h"
 #include "core/divisionselection.h"
 #include "core/namesuggestion.h"
 #include "core/nationselection.h"
@@ -32,7 +33,8 @@ struct CommandName {
     const char* name;
     Command command;
 };
-constexpr CommandName commandNames[] = {{"draw", Command::Draw}, {"list", Command::List}};
+constexpr CommandName commandNames[] = {
+    {"check", Command::Check}, {"draw", Command::Draw}, {"list", Command::List}};
 
 Command commandNamed(const QString& name) {
     for (const CommandName& c : commandNames)
@@ -390,6 +392,44 @@ int runDraw(const Context& c) {
     return 0;
 }
 
+QString plural(int n, const char* noun) {
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
+}
+
+int runCheck(const Context& c) {
+    if (c.arguments.size() > 1)
+        return c.usageError(QStringLiteral("unexpected argument '%1'").arg(c.arguments[1]));
+    if (!c.arguments.isEmpty() && c.parser().isSet(c.options.catalogue))
+        return c.usageError(
+            QStringLiteral("give the catalogue as FILE or with --catalogue, not both"));
+    const QString path = c.arguments.isEmpty() ? c.cataloguePath() : c.arguments.first();
+    const CheckReport report = checkCatalogueFile(path);
+    for (const CheckFinding& finding : report.findings) {
+        c.out << path << ':';
+        if (finding.line > 0)
+            c.out << finding.line << ':';
+        c.out << (finding.kind == CheckFinding::Kind::Error ? " error: " : " warning: ")
+              << finding.text << '\n';
+    }
+    const CheckSummary& summary = report.summary;
+    c.out << path << ": " << plural(summary.clubs, "club") << ", "
+          << plural(summary.nations(), "nation") << ", " << plural(summary.divisions, "division")
+          << ", " << plural(summary.minimumClubs, "club") << " in the Minimum database\n";
+    qsizetype width = 0;
+    for (const auto& [nation, clubs] : summary.clubsPerNation)
+        width = std::max(width, nation.size());
+    for (const auto& [nation, clubs] : summary.clubsPerNation)
+        c.out << "  " << nation.leftJustified(width) << "  " << plural(clubs, "club") << '\n';
+    const int errors = report.count(CheckFinding::Kind::Error);
+    const int warnings = report.count(CheckFinding::Kind::Warning);
+    if (errors + warnings == 0)
+        c.out << "No problems found.\n";
+    else
+        c.out << plural(errors, "error") << ", " << plural(warnings, "warning") << ".\n";
+    const bool failed = errors > 0 || (warnings > 0 && c.parser().isSet(c.options.strict));
+    return failed ? runErrorExitStatus : 0;
+}
+
 // Names padded to one column, then their counts.
 void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStream& out) {
     qsizetype width = 0;
@@ -397,10 +437,6 @@ void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStrea
         width = std::max(width, row.first.size());
     for (const auto& [name, counts] : rows)
         out << name.leftJustified(width) << "  " << counts << '\n';
-}
-
-QString clubs(int n) {
-    return n == 1 ? QStringLiteral("1 club") : QStringLiteral("%1 clubs").arg(n);
 }
 
 int runList(const Context& c) {
@@ -421,8 +457,9 @@ int runList(const Context& c) {
             one[n] = true;
             const int normal = clubCount(buildNationPool(*catalogue, one, DatabaseType::Normal));
             const int minimum = clubCount(buildNationPool(*catalogue, one, DatabaseType::Minimum));
-            rows.emplace_back(nationName(static_cast<Nation>(n)),
-                              QStringLiteral("%1, %2 in Minimum").arg(clubs(normal)).arg(minimum));
+            rows.emplace_back(
+                nationName(static_cast<Nation>(n)),
+                QStringLiteral("%1, %2 in Minimum").arg(plural(normal, "club")).arg(minimum));
         }
         std::sort(rows.begin(), rows.end());
     } else {
@@ -430,7 +467,7 @@ int runList(const Context& c) {
         for (int i = 0; i < list.count(); ++i) {
             const int n =
                 clubCount(buildDivisionPool(*catalogue, {list.keys[static_cast<std::size_t>(i)]}));
-            rows.emplace_back(list.labels[static_cast<std::size_t>(i)], clubs(n));
+            rows.emplace_back(list.labels[static_cast<std::size_t>(i)], plural(n, "club"));
         }
     }
     printTable(rows, c.out);
@@ -502,11 +539,12 @@ int runConsole(const QStringList& arguments, const QString& programFolder, QText
     rest.removeFirst();
     const Context context{options, rest, programFolder, out, err};
     switch (command) {
+    case Command::Check:
+        return runCheck(context);
     case Command::Draw:
         return runDraw(context);
     case Command::List:
         return runList(context);
-    case Command::Check:
     case Command::None:
         break;
     }

@@ -89,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
                                "--division cannot be combined"},
                       UsageRow{{"draw", "--normal", "--division", "Wales League"}, "--normal"},
                       UsageRow{{"draw", "--catalogue", "", "--nation", "England"},
-                               "--catalogue wants a file name"}));
+                               "--catalogue wants a file name"},
+                      UsageRow{{"check", "a.txt", "--catalogue", "b.txt"}, "not both"},
+                      UsageRow{{"check", "--count", "2"}, "Unknown option 'count'"}));
 
 TEST(CommandLine, onlyTheWindowTakesQtsOptionsAndADisplay) {
     const struct {
@@ -258,6 +260,34 @@ TEST(CommandLine, theCatalogueComesFromBesideTheProgramOrFromCatalogue) {
         run(args({"list", "divisions", "--catalogue"}) << catalogueFolder().file(), empty.path());
     EXPECT_EQ(other.status, 0);
     EXPECT_TRUE(other.out.startsWith(QStringLiteral("England Premier")));
+}
+
+// Three errors and two warnings, planted in the file.
+TEST(CommandLine, checkReportsEveryPlantedProblemWithItsLine) {
+    const QString file = QStringLiteral(CLUBDRAW_TEST_DATA "/planted_catalogue.txt");
+    const Outcome o = run({QStringLiteral("check"), file}, catalogueFolder().path());
+    EXPECT_EQ(o.status, 1);
+    const QStringList lines = o.out.split(QLatin1Char('\n'));
+    const QString expected[] = {
+        file + ":3: error: run-time error 6: Overflow (",
+        file + ":4: warning: the nation \"Netherlands\" is none of the main window's sixteen",
+        file + ":6: warning: club \"Arsenal\" is listed twice",
+        file + ":7: error: run-time error 6: Overflow (",
+        file + ":9: error: run-time error 62: Input past end of file (",
+        file + ": 6 clubs, 3 nations, 3 divisions, 6 clubs in the Minimum database"};
+    ASSERT_GT(lines.size(), 6) << o.out.toStdString();
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(lines[i].startsWith(expected[i])) << lines[i].toStdString();
+    EXPECT_TRUE(o.out.endsWith(QStringLiteral("3 errors, 2 warnings.\n")));
+}
+
+TEST(CommandLine, checkFailsOnWarningsOnlyWhenStrict) {
+    const ProgramFolder warned(QString(line("Wales", "League", "", 0, "Barry Town")).toLatin1());
+    EXPECT_EQ(run(args({"check"}), warned.path()).status, 0);
+    const Outcome strict = run(args({"check", "--strict"}), warned.path());
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_TRUE(strict.out.startsWith(warned.file() + QStringLiteral(":1: warning: ")));
+    EXPECT_TRUE(strict.out.endsWith(QStringLiteral("0 errors, 1 warning.\n")));
 }
 
 } // namespace

@@ -45,6 +45,10 @@ run --no-such-option
 [ "$rc" -eq 2 ] && [[ $err == *"'no-such-option'"*$'\n'"Usage: clubdraw"* ]] ||
   fail "an unknown option gave status $rc and: $err"
 
+run check
+[ "$rc" -eq 0 ] && [[ $out == *": 532 clubs, 16 nations, 31 divisions, "*"No problems found." ]] ||
+  fail "check on the shipped catalogue gave status $rc and: $out$err"
+
 # The commands need no display at all.
 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \
   "$binary" draw --preset europe --count 3 --seed 7 >"$dir/first" 2>&1
@@ -55,5 +59,5 @@ if [ "$rc" -ne 0 ] || [ "$(sort -u "$dir/first" | wc -l)" -ne 3 ] ||
   fail "a seeded draw of three without a display: status $rc, $(cat "$dir/first") / $(cat "$dir/second")"
 fi
 
-[ $status -eq 0 ] && echo "ok: --help, --version, a wrong option and a seeded draw"
+[ $status -eq 0 ] && echo "ok: --help, --version, a wrong option, check and a seeded draw"
 exit $status

@@ -109,5 +109,8 @@ if grep -q "run-time error" "$scratch/stderr"; then
   fail "the installed clubdraw reported: $(grep "run-time error" "$scratch/stderr")"
 fi
 
+# The commands find the catalogue beside the program through the link too.
+"$link" check >"$scratch/check" 2>&1 || fail "the installed clubdraw check failed: $(cat "$scratch/check")"
+
 [ $status -eq 0 ] && echo "ok: $(basename "$deb") unpacks and runs from its link"
 exit $status
