@@ -1,6 +1,7 @@
 #include "namesuggestion.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <numeric>
 #include <vector>
 
@@ -32,6 +33,10 @@ QString nearestName(const QString& name, const QStringList& candidates) {
     QString best;
     int bestDistance = nearEnough + 1;
     for (const QString& candidate : candidates) {
+        // The lengths alone tell when a name is too far off, without the
+        // table that grows with both lengths.
+        if (std::abs(name.size() - candidate.size()) >= bestDistance)
+            continue;
         const int distance = editDistance(name, candidate);
         if (distance < bestDistance) {
             best = candidate;
