@@ -69,6 +69,22 @@ std::optional<NationPreset> presetNamed(const QString& name) {
     return std::nullopt;
 }
 
+// Catalogue text bound for a terminal: a control character (a line end
+// inside quotes, an escape sequence) would break the one-line layout or
+// drive the terminal, so it shows as \xNN instead.
+QString printable(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            shown += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 // "; did you mean "X"?" when there is a likely X.
 QString didYouMean(const QString& suggestion) {
     return suggestion.isEmpty() ? QString()
@@ -188,7 +204,7 @@ public:
 };
 
 int usageError(const Options& options, QTextStream& err, const QString& message) {
-    err << programName << ": " << message << '\n' << options.usage() << '\n';
+    err << programName << ": " << printable(message) << '\n' << options.usage() << '\n';
     return usageExitStatus;
 }
 
@@ -228,7 +244,7 @@ struct Context {
 
     // The draw or the catalogue failed.
     int failure(const QString& message) const {
-        err << programName << ": " << message << '\n';
+        err << programName << ": " << printable(message) << '\n';
         return runErrorExitStatus;
     }
 
@@ -276,7 +292,7 @@ std::optional<std::uint64_t> seedOf(const QString& text) {
 void printClubs(const std::vector<TeamRecord>& clubs, bool asJson, QTextStream& out) {
     if (!asJson) {
         for (const TeamRecord& club : clubs)
-            out << club.team << " in " << divisionLine(club) << '\n';
+            out << printable(club.team) << " in " << printable(divisionLine(club)) << '\n';
         return;
     }
     QJsonArray array;
@@ -384,9 +400,13 @@ int runDraw(const Context& c) {
         random = std::make_unique<ClockRandomSource>();
     std::vector<TeamRecord> drawn;
     for (int i = 0; i < count; ++i) {
-        const auto pick = left.begin() + random->pickIndex(static_cast<int>(left.size()));
-        drawn.push_back(std::move(*pick));
-        left.erase(pick);
+        // The last club takes the drawn one's place: no club twice, and no
+        // shifting of the whole list for each pick.
+        TeamRecord& pick =
+            left[static_cast<std::size_t>(random->pickIndex(static_cast<int>(left.size())))];
+        drawn.push_back(std::move(pick));
+        pick = std::move(left.back());
+        left.pop_back();
     }
     printClubs(drawn, p.isSet(o.json), c.out);
     return 0;
@@ -394,6 +414,16 @@ int runDraw(const Context& c) {
 
 QString plural(int n, const char* noun) {
     return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
+}
+
+// Names padded to one column, then their counts.
+void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStream& out,
+                const char* indent = "") {
+    qsizetype width = 0;
+    for (const auto& row : rows)
+        width = std::max(width, printable(row.first).size());
+    for (const auto& [name, counts] : rows)
+        out << indent << printable(name).leftJustified(width) << "  " << counts << '\n';
 }
 
 int runCheck(const Context& c) {
@@ -409,17 +439,16 @@ int runCheck(const Context& c) {
         if (finding.line > 0)
             c.out << finding.line << ':';
         c.out << (finding.kind == CheckFinding::Kind::Error ? " error: " : " warning: ")
-              << finding.text << '\n';
+              << printable(finding.text) << '\n';
     }
     const CheckSummary& summary = report.summary;
     c.out << path << ": " << plural(summary.clubs, "club") << ", "
           << plural(summary.nations(), "nation") << ", " << plural(summary.divisions, "division")
           << ", " << plural(summary.minimumClubs, "club") << " in the Minimum database\n";
-    qsizetype width = 0;
+    std::vector<std::pair<QString, QString>> perNation;
     for (const auto& [nation, clubs] : summary.clubsPerNation)
-        width = std::max(width, nation.size());
-    for (const auto& [nation, clubs] : summary.clubsPerNation)
-        c.out << "  " << nation.leftJustified(width) << "  " << plural(clubs, "club") << '\n';
+        perNation.emplace_back(nation, plural(clubs, "club"));
+    printTable(perNation, c.out, "  ");
     const int errors = report.count(CheckFinding::Kind::Error);
     const int warnings = report.count(CheckFinding::Kind::Warning);
     if (errors + warnings == 0)
@@ -428,15 +457,6 @@ int runCheck(const Context& c) {
         c.out << plural(errors, "error") << ", " << plural(warnings, "warning") << ".\n";
     const bool failed = errors > 0 || (warnings > 0 && c.parser().isSet(c.options.strict));
     return failed ? runErrorExitStatus : 0;
-}
-
-// Names padded to one column, then their counts.
-void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStream& out) {
-    qsizetype width = 0;
-    for (const auto& row : rows)
-        width = std::max(width, row.first.size());
-    for (const auto& [name, counts] : rows)
-        out << name.leftJustified(width) << "  " << counts << '\n';
 }
 
 int runList(const Context& c) {
@@ -479,9 +499,13 @@ int runList(const Context& c) {
 Route routeOf(const QStringList& arguments) {
     Options any(std::nullopt);
     any.parser.parse(arguments);
+    // Any command word counts, so that one after a Qt option's value
+    // ("-style fusion draw") is not taken for a stray window argument.
     const QStringList positional = any.parser.positionalArguments();
-    if (any.parser.isSet(any.help) || any.parser.isSet(any.version) ||
-        (!positional.isEmpty() && commandNamed(positional.first()) != Command::None))
+    const bool namesCommand =
+        std::any_of(positional.begin(), positional.end(),
+                    [](const QString& a) { return commandNamed(a) != Command::None; });
+    if (any.parser.isSet(any.help) || any.parser.isSet(any.version) || namesCommand)
         return Route::Console;
     Options window(Command::None);
     if (window.parser.parse(arguments) && window.parser.positionalArguments().isEmpty())

@@ -105,6 +105,7 @@ TEST(CommandLine, onlyTheWindowTakesQtsOptionsAndADisplay) {
         {{"--catalogue", "other.txt", "draw"}, Route::Console},
         {{"--bogus"}, Route::Console},
         {{"stray"}, Route::Console},
+        {{"-style", "fusion", "draw"}, Route::Console},
     };
     for (const auto& row : rows)
         EXPECT_EQ(routeOf(QStringList{QStringLiteral("clubdraw")} + args(row.arguments)), row.route)
@@ -288,6 +289,24 @@ TEST(CommandLine, checkFailsOnWarningsOnlyWhenStrict) {
     EXPECT_EQ(strict.status, 1);
     EXPECT_TRUE(strict.out.startsWith(warned.file() + QStringLiteral(":1: warning: ")));
     EXPECT_TRUE(strict.out.endsWith(QStringLiteral("0 errors, 1 warning.\n")));
+}
+
+TEST(CommandLine, catalogueTextCannotDriveTheTerminal) {
+    const ProgramFolder hostile(
+        QString(line("Eng\x1b[2Jland", "Premier", "", 0, "A") +
+                line("Eng\x1b[2Jland", "Premier", "", 0, "Two\r\nlines\u0085"))
+            .toUtf8());
+    for (const Words& command : {Words{"check"}, Words{"list", "divisions"}}) {
+        const Outcome o = run(args(command), hostile.path());
+        EXPECT_FALSE(o.out.contains(QChar(0x1b)) || o.out.contains(QChar(0x85)) ||
+                     o.out.contains(u'\r'))
+            << command[0];
+        EXPECT_TRUE(o.out.contains(QStringLiteral("Eng\\x1b[2Jland"))) << o.out.toStdString();
+    }
+    const Outcome drawn =
+        run(args({"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2"}), hostile.path());
+    EXPECT_TRUE(drawn.out.contains(QStringLiteral("Two\\x0d\\x0alines\\x85 in Eng\\x1b[2Jland")))
+        << drawn.out.toStdString();
 }
 
 } // namespace
