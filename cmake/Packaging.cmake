@@ -29,6 +29,7 @@ install(FILES packaging/${CLUBDRAW_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES packaging/${CLUBDRAW_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES docs/clubdraw.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CLUBDRAW_PACKAGE_MAINTAINER "The Clubdraw developers <clubdraw@example.org>"
     CACHE STRING "Maintainer named in the Debian package")

@@ -8,8 +8,9 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev
   fonts-liberation fonts-ebgaramond
-  # CPack's DEB dependency scan, and the packaging test's validators.
-  dpkg-dev file desktop-file-utils appstream
+  # CPack's DEB dependency scan, and the packaging test's validators
+  # (groff-base formats the man page).
+  dpkg-dev file desktop-file-utils appstream groff-base
 )
 
 missing=()

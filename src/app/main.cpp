@@ -1,11 +1,31 @@
+#include "app/commandline.h"
 #include "app/startup.h"
 #include "gui/application.h"
 #include "gui/errorbox.h"
 #include "gui/mainwindow.h"
 
+#include <QTextStream>
+
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // The commands must work without a display, so only the window gets one.
+    if (clubdraw::routeOf(arguments) == clubdraw::Route::Console) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return clubdraw::runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out,
+                                    err);
+    }
+
     clubdraw::Application app(argc, argv);
-    auto mainWindow = clubdraw::startUp(QCoreApplication::applicationDirPath());
+    QTextStream err(stderr);
+    const auto catalogue =
+        clubdraw::windowCatalogue(app.arguments(), QCoreApplication::applicationDirPath(), err);
+    if (!catalogue)
+        return clubdraw::usageExitStatus;
+    auto mainWindow = clubdraw::startUp(*catalogue);
     if (!mainWindow)
         return clubdraw::runErrorExitStatus;
     mainWindow->show();

@@ -7,10 +7,10 @@
 
 namespace clubdraw {
 
-std::unique_ptr<MainWindow> startUp(const QString& programFolder) {
+std::unique_ptr<MainWindow> startUp(const QString& cataloguePath) {
     try {
         auto random = std::make_unique<ClockRandomSource>();
-        Catalogue catalogue = Catalogue::load(Catalogue::pathIn(programFolder));
+        Catalogue catalogue = Catalogue::load(cataloguePath);
         return std::make_unique<MainWindow>(std::move(catalogue), std::move(random));
     } catch (const RunError& error) {
         ErrorBox::report(error);

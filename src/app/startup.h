@@ -8,9 +8,9 @@ namespace clubdraw {
 
 class MainWindow;
 
-// Loads the catalogue from `programFolder` and builds the main window, not
-// yet shown. When the catalogue cannot be read it reports the error and
-// returns null: no window is ever shown.
-std::unique_ptr<MainWindow> startUp(const QString& programFolder);
+// Loads the catalogue file and builds the main window, not yet shown. When
+// the catalogue cannot be read it reports the error and returns null: no
+// window is ever shown.
+std::unique_ptr<MainWindow> startUp(const QString& cataloguePath);
 
 } // namespace clubdraw

@@ -1,5 +1,7 @@
 #include "nationselection.h"
 
+#include "namesuggestion.h"
+
 namespace clubdraw {
 
 namespace {
@@ -8,10 +10,41 @@ constexpr std::array<const char*, nationCount> names = {
     "Argentina", "Belgium", "Brazil",   "Denmark",  "England", "France", "Italy",   "Japan",
     "Holland",   "Norway",  "Portugal", "Scotland", "Spain",   "Sweden", "Germany", "USA"};
 
+// Other names in common use; too far from the check box's by spelling.
+struct Alias {
+    const char* name;
+    Nation nation;
+};
+constexpr Alias aliases[] = {{"Netherlands", Nation::Holland},
+                             {"The Netherlands", Nation::Holland},
+                             {"United States", Nation::Usa},
+                             {"United States of America", Nation::Usa},
+                             {"Deutschland", Nation::Germany}};
+
 } // namespace
 
 QString nationName(Nation nation) {
     return QString::fromLatin1(names[static_cast<int>(nation)]);
+}
+
+std::optional<Nation> nationNamed(const QString& name) {
+    for (int n = 0; n < nationCount; ++n)
+        if (name.compare(QLatin1String(names[n]), Qt::CaseInsensitive) == 0)
+            return static_cast<Nation>(n);
+    return std::nullopt;
+}
+
+QString suggestedNation(const QString& name) {
+    const QString trimmed = name.trimmed();
+    if (const auto nation = nationNamed(trimmed))
+        return nationName(*nation);
+    for (const Alias& alias : aliases)
+        if (trimmed.compare(QLatin1String(alias.name), Qt::CaseInsensitive) == 0)
+            return nationName(alias.nation);
+    QStringList all;
+    for (const char* n : names)
+        all << QString::fromLatin1(n);
+    return nearestName(trimmed, all);
 }
 
 CandidatePool buildNationPool(const Catalogue& catalogue, const NationTicks& ticks,

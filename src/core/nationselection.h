@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace clubdraw {
 
@@ -33,6 +34,15 @@ enum class Nation {
 };
 
 QString nationName(Nation nation);
+
+// The nation one of the sixteen names means, in any letter case.
+std::optional<Nation> nationNamed(const QString& name);
+
+// The nation a user likely meant by a name that is not exactly one of the
+// sixteen: the same name in another case or with blanks around it, a common
+// other name ("Netherlands" for "Holland"), or the nearest by spelling.
+// Empty when nothing is near.
+QString suggestedNation(const QString& name);
 
 // Which nation boxes are ticked, indexed by nation.
 using NationTicks = std::array<bool, nationCount>;

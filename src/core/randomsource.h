@@ -19,6 +19,11 @@ public:
     virtual int pickIndex(int n) = 0;
 };
 
+// Uniform over 0 .. n-1 from the engine's raw numbers, without
+// std::uniform_int_distribution, whose mapping differs between standard
+// libraries: a seed then gives the same picks everywhere.
+int uniformIndex(std::mt19937_64& engine, int n);
+
 class ClockRandomSource final : public RandomSource {
 public:
     explicit ClockRandomSource(SeedClock clock = systemSeedClock());
@@ -30,6 +35,19 @@ public:
 
 private:
     SeedClock m_clock;
+    std::mt19937_64 m_engine;
+};
+
+// Fixed by its seed: the same seed gives the same picks on every run and
+// machine. Re-seeding from the clock would break that, so it does nothing.
+class SeededRandomSource final : public RandomSource {
+public:
+    explicit SeededRandomSource(std::uint64_t seed) : m_engine(seed) {}
+
+    void reseedFromClock() override {}
+    int pickIndex(int n) override { return uniformIndex(m_engine, n); }
+
+private:
     std::mt19937_64 m_engine;
 };
 

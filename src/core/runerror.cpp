@@ -31,4 +31,11 @@ QString RunError::message() const {
     return m;
 }
 
+QString RunError::oneLine() const {
+    QString line = QStringLiteral("run-time error %1: %2").arg(m_number).arg(text());
+    if (!m_where.isEmpty())
+        line += QStringLiteral(" (") + m_where + QLatin1Char(')');
+    return line;
+}
+
 } // namespace clubdraw

@@ -18,10 +18,7 @@ void ErrorBox::setHook(Hook h) {
 }
 
 void ErrorBox::report(const RunError& error) {
-    QString line =
-        QStringLiteral("clubdraw: run-time error %1: %2").arg(error.number()).arg(error.text());
-    if (!error.where().isEmpty())
-        line += QStringLiteral(" (") + error.where() + QLatin1Char(')');
+    const QString line = QStringLiteral("clubdraw: ") + error.oneLine();
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
     if (hook()) {

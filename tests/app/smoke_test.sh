@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Starts the real program on the offscreen platform: with its shipped
-# catalogue it must stay up; without one it must report error 53 with the path.
+# catalogue it must stay up; without one it must report error 53 with the
+# path. Then runs its command line as a user would.
 set -u
 binary=$1
 export QT_QPA_PLATFORM=offscreen
 status=0
+fail() { echo "FAIL: $*"; status=1; }
 
 timeout 3 "$binary" >/dev/null 2>&1
 rc=$?
 if [ "$rc" -ne 124 ]; then
-  echo "FAIL: clubdraw with its catalogue exited early with status $rc"
-  status=1
+  fail "clubdraw with its catalogue exited early with status $rc"
 else
   echo "ok: clubdraw with its catalogue keeps running"
 fi
@@ -23,8 +24,40 @@ timeout 3 "$dir/clubdraw" >/dev/null 2>"$dir/stderr"
 if grep -q "run-time error 53: File not found ($dir/kortliste_eng.txt)" "$dir/stderr"; then
   echo "ok: a missing catalogue is reported as error 53 with its path"
 else
-  echo "FAIL: missing catalogue not reported; stderr was:"
-  cat "$dir/stderr"
-  status=1
+  fail "missing catalogue not reported; stderr was: $(cat "$dir/stderr")"
 fi
+
+# Runs the binary with the given arguments; sets rc, out and err.
+run() {
+  timeout 10 "$binary" "$@" >"$dir/out" 2>"$dir/err"
+  rc=$?
+  out=$(cat "$dir/out")
+  err=$(cat "$dir/err")
+}
+
+run --help
+[ "$rc" -eq 0 ] && [[ $out == "Usage: clubdraw [options] [command]"* ]] ||
+  fail "--help gave status $rc and: $out$err"
+run --version
+[ "$rc" -eq 0 ] && [[ $out =~ ^clubdraw\ [0-9]+\.[0-9]+\.[0-9]+$ ]] ||
+  fail "--version gave status $rc and: $out$err"
+run --no-such-option
+[ "$rc" -eq 2 ] && [[ $err == *"'no-such-option'"*$'\n'"Usage: clubdraw"* ]] ||
+  fail "an unknown option gave status $rc and: $err"
+
+run check
+[ "$rc" -eq 0 ] && [[ $out == *": 532 clubs, 16 nations, 31 divisions, "*"No problems found." ]] ||
+  fail "check on the shipped catalogue gave status $rc and: $out$err"
+
+# The commands need no display at all.
+env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \
+  "$binary" draw --preset europe --count 3 --seed 7 >"$dir/first" 2>&1
+rc=$?
+"$binary" draw --preset europe --count 3 --seed 7 >"$dir/second" 2>&1
+if [ "$rc" -ne 0 ] || [ "$(sort -u "$dir/first" | wc -l)" -ne 3 ] ||
+  ! cmp -s "$dir/first" "$dir/second"; then
+  fail "a seeded draw of three without a display: status $rc, $(cat "$dir/first") / $(cat "$dir/second")"
+fi
+
+[ $status -eq 0 ] && echo "ok: --help, --version, a wrong option, check and a seeded draw"
 exit $status

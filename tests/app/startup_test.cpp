@@ -30,7 +30,7 @@ TEST(StartUp, catalogueErrorsAreReportedAndNoWindowIsMade) {
     for (const auto& c : cases) {
         std::vector<int> reported;
         ErrorBox::setHook([&](const RunError& error) { reported.push_back(error.number()); });
-        EXPECT_EQ(startUp(c.folder->path()), nullptr);
+        EXPECT_EQ(startUp(c.folder->file()), nullptr);
         EXPECT_EQ(reported, std::vector<int>{c.number});
     }
     ErrorBox::setHook(
@@ -39,7 +39,7 @@ TEST(StartUp, catalogueErrorsAreReportedAndNoWindowIsMade) {
 
 TEST(StartUp, goodCatalogueGivesAHiddenMainWindowDrawingFromIt) {
     const ProgramFolder folder(generatedCatalogue(3));
-    const auto window = startUp(folder.path());
+    const auto window = startUp(folder.file());
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->isVisible());
     window->show();

@@ -101,6 +101,14 @@ const FormatRow formatRows[] = {
      "A,B,C,0,<b>Rovers</b>\r\nA,B,C,0,Hayes & Yeading\r\n",
      {"A|B|C|0|<b>Rovers</b>", "A|B|C|0|Hayes & Yeading"},
      3},
+    {"line_end_inside_closed_quotes_kept",
+     "A,B,C,0,\"Two\r\nlines\"\r\nE,F,G,0,H\r\n",
+     {"A|B|C|0|Two\r\nlines", "E|F|G|0|H"},
+     3},
+    {"utf8_letters",
+     "Denmark,Superliga,,0,Br\xc3\xb8ndby IF\r\n",
+     {"Denmark|Superliga||0|Br\xc3\xb8ndby IF"},
+     2},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, CatalogueFormat, ::testing::ValuesIn(formatRows),
@@ -136,18 +144,19 @@ const ErrorRow errorRows[] = {
     {"flag_below_range", "A,B,C,-32769,D\r\n", 6, "Record 1, line 1"},
     {"flag_far_above_range", "A,B,C,99999999999999999999999,D\r\n", 6, "Record 1"},
     {"flag_on_its_own_line", "A,B,C\r\n40000,D\r\n", 6, "Record 1, line 2"},
+    {"line_ends_in_quotes_counted", "\"A\r\n\nB\r\",B,C,0,D\r\nE,F,G,1e9,H", 6, "Record 2, line 5"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, CatalogueErrors, ::testing::ValuesIn(errorRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CatalogueText, windows1252DecodesEveryByte) {
-    const QByteArray bytes("Br\xf8ndby \x80 \x9f \x81");
-    EXPECT_EQ(decodeWindows1252(bytes), QStringLiteral(u"Brøndby € Ÿ \u0081"));
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all += char(b);
-    EXPECT_EQ(decodeWindows1252(all).size(), 256);
+// Every fifth comma ends an empty-team record, which is skipped.
+TEST(CatalogueBulk, aMillionCommasAreSkippedRecords) {
+    const QByteArray commas(1'000'000, ',');
+    EXPECT_EQ(Catalogue::parse(QByteArrayView(commas)).slotCount(), 1);
+    const Catalogue after = Catalogue::parse(QByteArrayView(commas + "A,B,C,0,D"));
+    ASSERT_EQ(after.slotCount(), 2);
+    EXPECT_EQ(after.teams[0].team, QStringLiteral("D"));
 }
 
 } // namespace

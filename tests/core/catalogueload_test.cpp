@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,20 @@ TEST(CatalogueFile, aFolderInItsPlaceIsAnAccessError) {
     const ProgramFolder folder;
     ASSERT_TRUE(QDir().mkpath(folder.file()));
     EXPECT_EQ(errorNumberOf(folder.file()), RunError::PathFileAccessError);
+}
+
+TEST(CatalogueFile, aFileOverTheCapIsError7) {
+    const ProgramFolder folder(QByteArray(""));
+    QFile file(folder.file());
+    // Sparse: the size is checked before anything is read.
+    ASSERT_TRUE(file.resize(maxCatalogueBytes + 1));
+    try {
+        Catalogue::load(folder.file());
+        FAIL() << "no error";
+    } catch (const RunError& error) {
+        EXPECT_EQ(error.number(), RunError::OutOfMemory);
+        EXPECT_TRUE(error.where().endsWith(QStringLiteral(" is larger than 64 MiB")));
+    }
 }
 
 TEST(CatalogueFile, bytesAreWindows1252) {

@@ -1,3 +1,4 @@
+#include "core/cataloguecheck.h"
 #include "core/divisionselection.h"
 #include "core/nationselection.h"
 #include "core/revealschedule.h"
@@ -27,6 +28,15 @@ std::vector<TeamRecord> teams() {
         if (!r.team.isEmpty())
             list.push_back(r);
     return list;
+}
+
+TEST(ShippedCatalogue, checksClean) {
+    const CheckReport report = checkCatalogueFile(QStringLiteral(CLUBDRAW_SHIPPED_CATALOGUE));
+    for (const CheckFinding& finding : report.findings)
+        ADD_FAILURE() << finding.line << ": " << finding.text.toStdString();
+    EXPECT_EQ(report.summary.clubs, 532);
+    EXPECT_EQ(report.summary.nations(), 16);
+    EXPECT_EQ(report.summary.divisions, 31);
 }
 
 TEST(ShippedCatalogue, everyNationIsAMainWindowNationWithTwoMinimumClubs) {

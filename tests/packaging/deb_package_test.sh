@@ -47,6 +47,7 @@ app_id=io.github.clubdraw.clubdraw
 desktop=$root/usr/share/applications/$app_id.desktop
 icon=$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+manpage=$root/usr/share/man/man1/clubdraw.1
 
 [ -x "$program_dir/clubdraw" ] || fail "no program at usr/lib/$multiarch/clubdraw/clubdraw"
 cmp -s "$program_dir/kortliste_eng.txt" "$source_dir/data/kortliste_eng.txt" ||
@@ -59,7 +60,7 @@ elif [[ $(readlink "$link") == /* ]]; then
 elif [ "$(realpath "$link")" != "$(realpath "$program_dir/clubdraw")" ]; then
   fail "usr/bin/clubdraw points to $(readlink "$link"), not the program"
 fi
-for f in "$desktop" "$icon" "$metainfo"; do
+for f in "$desktop" "$icon" "$metainfo" "$manpage"; do
   [ -f "$f" ] || fail "missing ${f#"$root"/}"
 done
 
@@ -91,6 +92,13 @@ else
   echo "note: appstreamcli not run"
 fi
 
+if command -v groff >/dev/null && [ -f "$manpage" ]; then
+  out=$(groff -man -Tutf8 -ww -z "$manpage" 2>&1)
+  if [ $? -ne 0 ] || [ -n "$out" ]; then fail "groff warns about the man page: $out"; fi
+else
+  echo "note: the man page was not formatted"
+fi
+
 # Started through the link from elsewhere, it must find its catalogue and
 # stay up; a missing one reports error 53 and waits on its message box.
 cd "$scratch"
@@ -100,6 +108,9 @@ rc=$?
 if grep -q "run-time error" "$scratch/stderr"; then
   fail "the installed clubdraw reported: $(grep "run-time error" "$scratch/stderr")"
 fi
+
+# The commands find the catalogue beside the program through the link too.
+"$link" check >"$scratch/check" 2>&1 || fail "the installed clubdraw check failed: $(cat "$scratch/check")"
 
 [ $status -eq 0 ] && echo "ok: $(basename "$deb") unpacks and runs from its link"
 exit $status

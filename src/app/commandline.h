@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+namespace clubdraw {
+
+// Wrong arguments; 1 means the catalogue or the draw failed.
+inline constexpr int usageExitStatus = 2;
+
+// The window needs a QApplication, and so a display; everything else runs
+// on a QCoreApplication. Qt's own options (-platform, -style, ...) belong
+// to the window, and only its QApplication can take them out.
+enum class Route { Window, Console };
+Route routeOf(const QStringList& arguments);
+
+// The catalogue the window reads: --catalogue FILE, or the one beside the
+// program. Empty after wrong arguments, which it reports on `err`.
+std::optional<QString> windowCatalogue(const QStringList& arguments, const QString& programFolder,
+                                       QTextStream& err);
+
+// Runs what needs no window: --help, --version and the commands check,
+// draw and list. `arguments` start with the program, as
+// QCoreApplication::arguments() does. Returns the exit status.
+int runConsole(const QStringList& arguments, const QString& programFolder, QTextStream& out,
+               QTextStream& err);
+
+} // namespace clubdraw

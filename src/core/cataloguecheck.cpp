@@ -1,0 +1,213 @@
+#include "cataloguecheck.h"
+
+#include "catalogue.h"
+#include "cataloguereader.h"
+#include "nationselection.h"
+#include "runerror.h"
+
+#include <QHash>
+#include <QMap>
+#include <QSet>
+
+#include <algorithm>
+
+namespace clubdraw {
+
+namespace {
+
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A UTF-8 sequence of two to four bytes starts at `at`.
+bool utf8SequenceAt(const QByteArray& bytes, qsizetype at) {
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    const int continuations = lead >= 0xC2 && lead <= 0xDF   ? 1
+                              : lead >= 0xE0 && lead <= 0xEF ? 2
+                              : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                             : 0;
+    if (continuations == 0 || at + continuations >= bytes.size())
+        return false;
+    for (int i = 1; i <= continuations; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[at + i]);
+        if (b < 0x80 || b > 0xBF)
+            return false;
+    }
+    return true;
+}
+
+// Why a text looks wrongly decoded; empty when it looks right.
+QString decodingProblem(const QString& text) {
+    for (QChar c : text) {
+        if (c == QChar::ReplacementCharacter)
+            return QStringLiteral("it holds U+FFFD, a character that could not be decoded");
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            return QStringLiteral("it holds the control character U+%1")
+                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+    }
+    // "Ã¸" for "ø": the bytes of a UTF-8 letter, each read as a letter of
+    // its own.
+    const QByteArray bytes = encodeWindows1252(text);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (utf8SequenceAt(bytes, i))
+            return QStringLiteral("it looks like UTF-8 read as Windows-1252");
+    return {};
+}
+
+class Checker {
+public:
+    void add(CheckFinding::Kind kind, int line, QString text) {
+        m_report.findings.push_back({kind, line, std::move(text)});
+    }
+
+    void check(const TeamRecord& record, const CatalogueReader& reader) {
+        const int line = reader.line();
+        if (record.team.isEmpty()) {
+            // Only the last record may be a terminator; elsewhere it is a lost club.
+            m_terminatorLine = line;
+            return;
+        }
+        reportTerminator();
+        if (m_report.summary.clubs == maxTeams)
+            error(line, Catalogue::tooManyTeams({}, reader.record(), line));
+        checkTexts(record, line);
+        if (!reader.flagWasWholeNumber())
+            add(CheckFinding::Kind::Warning, line,
+                QStringLiteral("the database flag is not a whole number; it reads as %1")
+                    .arg(record.minimumFlag));
+
+        const QString clubKey = record.nation + QChar(0x1F) + record.division + QChar(0x1F) +
+                                record.team.trimmed().toCaseFolded();
+        if (const auto first = m_clubLines.constFind(clubKey); first != m_clubLines.cend())
+            add(CheckFinding::Kind::Warning, line,
+                QStringLiteral("club %1 is listed twice in the division %2 (first on line %3)")
+                    .arg(quoted(record.team), quoted(record.nation + u' ' + record.division))
+                    .arg(*first));
+        else
+            m_clubLines.insert(clubKey, line);
+
+        CheckSummary& summary = m_report.summary;
+        ++summary.clubs;
+        if (record.minimumFlag == 0)
+            ++summary.minimumClubs;
+        m_divisions.insert(record.nation + QChar(0x1F) + record.division);
+        if (!m_nations.contains(record.nation))
+            m_nationLines.insert(record.nation, line);
+        ++m_nations[record.nation];
+    }
+
+    void error(int line, const RunError& error) {
+        add(CheckFinding::Kind::Error, line, error.oneLine());
+    }
+
+    CheckReport finish() {
+        for (auto n = m_nations.cbegin(); n != m_nations.cend(); ++n) {
+            m_report.summary.clubsPerNation.emplace_back(n.key(), n.value());
+            if (!n.key().isEmpty() && !isDrawnByNation(n.key()))
+                add(CheckFinding::Kind::Warning, m_nationLines.value(n.key()),
+                    QStringLiteral("the nation %1 is none of the main window's sixteen, so %2 "
+                                   "never drawn by nation%3")
+                        .arg(quoted(n.key()),
+                             n.value() == 1 ? QStringLiteral("its club is")
+                                            : QStringLiteral("its %1 clubs are").arg(n.value()),
+                             suggestion(n.key())));
+        }
+        m_report.summary.divisions = static_cast<int>(m_divisions.size());
+        std::stable_sort(
+            m_report.findings.begin(), m_report.findings.end(),
+            [](const CheckFinding& a, const CheckFinding& b) { return a.line < b.line; });
+        return std::move(m_report);
+    }
+
+private:
+    static bool isDrawnByNation(const QString& nation) {
+        for (int n = 0; n < nationCount; ++n)
+            if (nation == nationName(static_cast<Nation>(n)))
+                return true;
+        return false;
+    }
+
+    static QString suggestion(const QString& nation) {
+        const QString meant = suggestedNation(nation);
+        return meant.isEmpty() ? QString()
+                               : QStringLiteral("; did you mean %1?").arg(quoted(meant));
+    }
+
+    void reportTerminator() {
+        if (m_terminatorLine == 0)
+            return;
+        add(CheckFinding::Kind::Warning, m_terminatorLine,
+            QStringLiteral("no club name: the record is skipped"));
+        m_terminatorLine = 0;
+    }
+
+    void checkTexts(const TeamRecord& record, int line) {
+        if (record.nation.isEmpty() || record.division.isEmpty())
+            add(CheckFinding::Kind::Warning, line,
+                record.nation.isEmpty() && record.division.isEmpty()
+                    ? QStringLiteral("empty nation and division")
+                : record.nation.isEmpty() ? QStringLiteral("empty nation")
+                                          : QStringLiteral("empty division"));
+        const std::pair<const char*, const QString*> fields[] = {{"nation", &record.nation},
+                                                                 {"division", &record.division},
+                                                                 {"suffix", &record.divisionSuffix},
+                                                                 {"club name", &record.team}};
+        for (const auto& [name, text] : fields)
+            if (const QString problem = decodingProblem(*text); !problem.isEmpty())
+                add(CheckFinding::Kind::Warning, line,
+                    QStringLiteral("the %1 %2 looks wrongly decoded: %3")
+                        .arg(QLatin1String(name), quoted(*text), problem));
+    }
+
+    CheckReport m_report;
+    int m_terminatorLine = 0;
+    QHash<QString, int> m_clubLines;
+    QSet<QString> m_divisions;
+    QMap<QString, int> m_nations; // sorted by name
+    QHash<QString, int> m_nationLines;
+};
+
+} // namespace
+
+int CheckReport::count(CheckFinding::Kind kind) const {
+    return static_cast<int>(
+        std::count_if(findings.begin(), findings.end(),
+                      [kind](const CheckFinding& f) { return f.kind == kind; }));
+}
+
+CheckReport checkCatalogue(QByteArrayView bytes) {
+    Checker checker;
+    CatalogueReader reader(bytes);
+    TeamRecord record;
+    int lastErrorLine = 0;
+    for (;;) {
+        try {
+            if (!reader.next(record))
+                break;
+        } catch (const RunError& error) {
+            checker.error(reader.line(), error);
+            // A reader that cannot move on would report the same line forever.
+            if (reader.line() <= lastErrorLine)
+                break;
+            lastErrorLine = reader.line();
+            reader.skipToNextLine();
+            continue;
+        }
+        checker.check(record, reader);
+    }
+    return checker.finish();
+}
+
+CheckReport checkCatalogueFile(const QString& path) {
+    QByteArray bytes;
+    try {
+        bytes = Catalogue::readFile(path);
+    } catch (const RunError& error) {
+        CheckReport report;
+        report.findings.push_back({CheckFinding::Kind::Error, 0, error.oneLine()});
+        return report;
+    }
+    return checkCatalogue(bytes);
+}
+
+} // namespace clubdraw

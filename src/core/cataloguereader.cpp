@@ -1,0 +1,326 @@
+#include "cataloguereader.h"
+
+#include "runerror.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace clubdraw {
+
+namespace {
+
+// Windows-1252 as UTF-16. Of bytes 0x80..0x9F, the five unassigned ones
+// pass through as the C1 controls, as Windows itself decodes them.
+constexpr std::array<char16_t, 256> cp1252 = [] {
+    constexpr char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = (b >= 0x80 && b <= 0x9F) ? high[b - 0x80] : char16_t(b);
+    return table;
+}();
+
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates
+// or code points past U+10FFFF) and hold at least one byte above 0x7F: plain
+// ASCII reads the same either way, and a Windows-1252 letter such as "ø"
+// followed by ASCII is never well-formed UTF-8.
+bool isUtf8WithHighBytes(QByteArrayView bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    bool high = false;
+    while (p < end) {
+        while (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        high = true;
+        int trail;
+        char32_t code;
+        char32_t least;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            trail = 1, code = lead & 0x1F, least = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            trail = 2, code = lead & 0x0F, least = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            trail = 3, code = lead & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p <= trail)
+            return false;
+        for (int i = 1; i <= trail; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        p += trail + 1;
+    }
+    return high;
+}
+
+bool isWholeNumberText(QStringView text) {
+    if (text.startsWith(u'+') || text.startsWith(u'-'))
+        text = text.mid(1);
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+QString cataloguePlace(const QString& source, int record, int line) {
+    QString where = QStringLiteral("Record %1, line %2").arg(record).arg(line);
+    if (!source.isEmpty())
+        where += QStringLiteral(" of ") + QDir::toNativeSeparators(source);
+    return where;
+}
+
+QString decodeWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = cp1252[static_cast<unsigned char>(bytes[i])];
+    return text;
+}
+
+QByteArray encodeWindows1252(QStringView text) {
+    QByteArray bytes(text.size(), '?');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            bytes[i] = static_cast<char>(c);
+            continue;
+        }
+        const auto high = std::find(cp1252.begin() + 0x80, cp1252.begin() + 0xA0, c);
+        if (high != cp1252.begin() + 0xA0)
+            bytes[i] = static_cast<char>(high - cp1252.begin());
+    }
+    return bytes;
+}
+
+CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
+    : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()), m_source(std::move(source)) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        m_encoding = Encoding::Utf8;
+        m_pos += 3;
+    } else if (isUtf8WithHighBytes(bytes)) {
+        m_encoding = Encoding::Utf8;
+    }
+}
+
+bool CatalogueReader::next(TeamRecord& record) {
+    if (atEnd())
+        return false;
+    ++m_record;
+    m_line = m_posLine;
+    const int recordLine = m_posLine;
+    Field field;
+    for (int slot = 0; slot < 5; ++slot) {
+        if (!readField(field))
+            fail(RunError::InputPastEndOfFile, recordLine,
+                 QStringLiteral(": the file ends before the record's five fields"));
+        switch (slot) {
+        case 0:
+            record.nation = text(field, 0);
+            break;
+        case 1:
+            record.division = text(field, 1);
+            break;
+        case 2:
+            record.divisionSuffix = text(field, 2);
+            break;
+        case 3:
+            record.minimumFlag = flag(field);
+            break;
+        default:
+            record.team = text(field, 3);
+        }
+    }
+    return true;
+}
+
+void CatalogueReader::skipToNextLine() {
+    while (m_pos < m_end && !isLineEnd(*m_pos))
+        ++m_pos;
+    if (m_pos < m_end)
+        takeLineEnd();
+    m_afterComma = false;
+}
+
+bool CatalogueReader::atEnd() {
+    skipBlankLines();
+    return m_pos == m_end;
+}
+
+bool CatalogueReader::readField(Field& field) {
+    if (m_afterComma)
+        skipBlanks();
+    else
+        skipBlankLines();
+    field.line = m_posLine;
+    if (m_pos == m_end) {
+        if (!m_afterComma)
+            return false;
+        m_afterComma = false; // "a," at the very end: one empty field
+        field.begin = field.end = m_pos;
+        return true;
+    }
+    if (*m_pos == '"') {
+        const char* const start = ++m_pos;
+        auto* close = static_cast<const char*>(std::memchr(start, '"', m_end - start));
+        if (!close)
+            close = m_end;
+        for (const char* p = start; p < close; ++p)
+            if (static_cast<unsigned char>(*p) <= '\r' &&
+                (*p == '\n' || (*p == '\r' && (p + 1 == m_end || p[1] != '\n'))))
+                ++m_posLine;
+        field.begin = start;
+        field.end = close;
+        m_pos = close == m_end ? m_end : close + 1;
+        // Whatever stands between the closing quote and the separator is dropped.
+        while (m_pos < m_end && *m_pos != ',' && !isLineEnd(*m_pos))
+            ++m_pos;
+    } else {
+        field.begin = m_pos;
+        while (m_pos < m_end && *m_pos != ',' && !isLineEnd(*m_pos))
+            ++m_pos;
+        field.end = m_pos;
+        while (field.end > field.begin && isBlank(field.end[-1]))
+            --field.end;
+    }
+    takeSeparator();
+    return true;
+}
+
+QString CatalogueReader::text(const Field& field, int slot) {
+    const QByteArrayView bytes(field.begin, field.end - field.begin);
+    if (bytes.isEmpty())
+        return QString();
+    auto& last = m_lastText[static_cast<std::size_t>(slot)];
+    auto& lastBytes = m_lastBytes[static_cast<std::size_t>(slot)];
+    if (bytes.size() != lastBytes.size() ||
+        std::memcmp(bytes.data(), lastBytes.data(), static_cast<std::size_t>(bytes.size())) != 0) {
+        lastBytes = bytes;
+        last = decode(bytes);
+    }
+    return last;
+}
+
+QString CatalogueReader::decode(QByteArrayView bytes) const {
+    return m_encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
+}
+
+// A whole number from -32768 to 32767; other numbers are rounded half to
+// even first; text that is not a number reads as 0.
+std::int16_t CatalogueReader::flag(const Field& field) {
+    m_flagWasWholeNumber = false;
+    // Nearly every flag is a few plain digits: read those without decoding.
+    const char* digits =
+        field.begin != field.end && *field.begin == '-' ? field.begin + 1 : field.begin;
+    if (digits != field.end && field.end - digits <= 9 &&
+        std::all_of(digits, field.end, [](char c) { return c >= '0' && c <= '9'; })) {
+        long value = 0;
+        for (const char* p = digits; p < field.end; ++p)
+            value = value * 10 + (*p - '0');
+        if (digits != field.begin)
+            value = -value;
+        if (value < -32768 || value > 32767)
+            failFlag(field);
+        m_flagWasWholeNumber = true;
+        return static_cast<std::int16_t>(value);
+    }
+    const QString text = decode(QByteArrayView(field.begin, field.end - field.begin)).trimmed();
+    if (text.isEmpty())
+        return 0;
+    for (QChar c : text)
+        if (!c.isDigit() && c != u'+' && c != u'-' && c != u'.' && c != u'e' && c != u'E')
+            return 0;
+    bool ok = false;
+    double value = text.toDouble(&ok);
+    if (!ok && !std::isinf(value))
+        return 0;
+    value = std::nearbyint(value);
+    if (!(value >= -32768.0 && value <= 32767.0))
+        failFlag(field);
+    m_flagWasWholeNumber = ok && isWholeNumberText(text);
+    return static_cast<std::int16_t>(value);
+}
+
+void CatalogueReader::failFlag(const Field& field) {
+    const QString text = decode(QByteArrayView(field.begin, field.end - field.begin)).trimmed();
+    // Go on after the error from where the flag stands.
+    m_pos = field.begin;
+    m_posLine = field.line;
+    fail(RunError::Overflow, field.line,
+         QStringLiteral(": minimum flag \"%1\" is outside -32768 to 32767").arg(text.left(40)));
+}
+
+void CatalogueReader::fail(int number, int line, const QString& what) {
+    m_line = line;
+    m_afterComma = false;
+    throw RunError(number, cataloguePlace(m_source, m_record, line) + what);
+}
+
+void CatalogueReader::skipBlanks() {
+    while (m_pos < m_end && isBlank(*m_pos))
+        ++m_pos;
+}
+
+void CatalogueReader::skipBlankLines() {
+    for (;;) {
+        skipBlanks();
+        if (m_pos < m_end && isLineEnd(*m_pos))
+            takeLineEnd();
+        else
+            return;
+    }
+}
+
+// Consumes one line end (CR LF, LF or a lone CR).
+void CatalogueReader::takeLineEnd() {
+    if (*m_pos == '\r' && m_pos + 1 < m_end && m_pos[1] == '\n')
+        ++m_pos;
+    ++m_pos;
+    ++m_posLine;
+}
+
+void CatalogueReader::takeSeparator() {
+    if (m_pos == m_end) {
+        m_afterComma = false;
+    } else if (*m_pos == ',') {
+        ++m_pos;
+        m_afterComma = true;
+    } else {
+        takeLineEnd();
+        m_afterComma = false;
+    }
+}
+
+} // namespace clubdraw

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "teamrecord.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+
+namespace clubdraw {
+
+// Reads catalogue records one at a time straight from the file's bytes.
+//
+// A comma or a line end (CR LF, LF or a lone CR) ends a field, and each
+// record takes the next five fields wherever the line ends fall. Spaces and
+// tabs before a field are skipped; a field that starts with a double quote
+// runs to the next one, anything else up to the next separator with its
+// trailing blanks dropped.
+class CatalogueReader {
+public:
+    enum class Encoding { Windows1252, Utf8 };
+
+    // `bytes` must outlive the reader; `source` names the file in error texts.
+    // Decides the encoding once: UTF-8 when the bytes start with a UTF-8 byte-order
+    // mark (which is then skipped) or are valid UTF-8 containing a byte above 0x7F;
+    // Windows-1252 otherwise.
+    explicit CatalogueReader(QByteArrayView bytes, QString source = {});
+    Encoding encoding() const { return m_encoding; }
+
+    // Reads the next record into `record`, terminator records (empty team) included;
+    // returns false when only blank lines are left. Throws RunError 62 (the file ends
+    // inside a record) or 6 (a flag outside -32768 to 32767).
+    bool next(TeamRecord& record);
+
+    int record() const { return m_record; } // number of the record last started, from 1
+    // Line where that record starts; after a throw, the line the error names.
+    int line() const { return m_line; }
+    // Whether the last record's flag field was a whole number (an empty or non-numeric
+    // field reads as 0 but is not one).
+    bool flagWasWholeNumber() const { return m_flagWasWholeNumber; }
+
+    // After a throw: moves to the start of the next line that can start a record, so
+    // a caller can go on reading the rest of the file.
+    void skipToNextLine();
+
+private:
+    struct Field {
+        const char* begin = nullptr;
+        const char* end = nullptr;
+        int line = 1;
+    };
+
+    bool atEnd();
+    bool readField(Field& field);
+    QString text(const Field& field, int slot);
+    QString decode(QByteArrayView bytes) const;
+    std::int16_t flag(const Field& field);
+    [[noreturn]] void failFlag(const Field& field);
+    [[noreturn]] void fail(int number, int line, const QString& what);
+
+    void skipBlanks();
+    void skipBlankLines();
+    void takeLineEnd();
+    void takeSeparator();
+
+    const char* m_pos;
+    const char* m_end;
+    QString m_source;
+    Encoding m_encoding = Encoding::Windows1252;
+    int m_posLine = 1;
+    int m_record = 0;
+    int m_line = 1;
+    bool m_afterComma = false;
+    bool m_flagWasWholeNumber = false;
+    // The last bytes and text of each text field: catalogues repeat nations,
+    // divisions and suffixes, and a repeat shares the text already decoded.
+    std::array<QByteArrayView, 4> m_lastBytes;
+    std::array<QString, 4> m_lastText;
+};
+
+// "Record 3, line 4 of <source>": where a reader error happened.
+QString cataloguePlace(const QString& source, int record, int line);
+
+// Turns Windows-1252 bytes into text.
+QString decodeWindows1252(QByteArrayView bytes);
+// And back; a character that Windows-1252 lacks becomes '?'.
+QByteArray encodeWindows1252(QStringView text);
+
+} // namespace clubdraw

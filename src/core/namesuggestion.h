@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace clubdraw {
+
+// Edits (insert, delete, replace one character) that turn one text into
+// the other, letter case ignored.
+int editDistance(QStringView a, QStringView b);
+
+// The candidate nearest to `name` by edits, when it is near enough to be a
+// likely slip of the keyboard; empty otherwise. Ties go to the first.
+QString nearestName(const QString& name, const QStringList& candidates);
+
+} // namespace clubdraw

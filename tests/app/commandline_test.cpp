@@ -1,0 +1,312 @@
+#include "app/commandline.h"
+#include "testsupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+using namespace clubdraw;
+using clubdraw::testing::line;
+using clubdraw::testing::ProgramFolder;
+
+namespace {
+
+struct Outcome {
+    int status;
+    QString out;
+    QString err;
+};
+
+Outcome run(const QStringList& arguments, const QString& programFolder) {
+    Outcome o;
+    QTextStream out(&o.out);
+    QTextStream err(&o.err);
+    o.status =
+        runConsole(QStringList{QStringLiteral("clubdraw")} + arguments, programFolder, out, err);
+    return o;
+}
+
+using Words = std::vector<const char*>;
+
+QStringList args(const Words& list) {
+    QStringList result;
+    for (const char* a : list)
+        result << QString::fromUtf8(a);
+    return result;
+}
+
+// Arsenal is listed twice: one club all the same.
+const ProgramFolder& catalogueFolder() {
+    static const ProgramFolder folder(
+        QString(line("England", "Premier", "(level 1)", 0, "Arsenal") +
+                line("England", "Premier", "(level 1)", 0, "Chelsea") +
+                line("England", "Conference", "(level 5)", 1, "Yeovil") +
+                line("Wales", "League", "", 0, "Barry Town") +
+                line("Wales", "League", "", 0, "Bangor City") +
+                line("Italy", "Serie C1", "/A", 1, "Alzano") +
+                line("England", "Premier", "(level 1)", 0, "Arsenal"))
+            .toLatin1());
+    return folder;
+}
+
+struct UsageRow {
+    Words arguments;
+    const char* named; // what the error line must name
+};
+
+class UsageErrors : public ::testing::TestWithParam<UsageRow> {};
+
+// Wrong arguments: one line naming the mistake, the usage line, status 2.
+TEST_P(UsageErrors, nameTheMistakeThenTheUsage) {
+    const Outcome o = run(args(GetParam().arguments), catalogueFolder().path());
+    EXPECT_EQ(o.status, usageExitStatus);
+    EXPECT_TRUE(o.out.isEmpty());
+    const QStringList lines = o.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << o.err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("clubdraw: ")));
+    EXPECT_TRUE(lines[0].contains(QString::fromUtf8(GetParam().named))) << o.err.toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Usage: clubdraw [options]")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, UsageErrors,
+    ::testing::Values(UsageRow{{"--bogus"}, "Unknown option 'bogus'"},
+                      UsageRow{{"drwa"}, "unknown command 'drwa'; did you mean \"draw\"?"},
+                      UsageRow{{"list", "--json", "nations"}, "Unknown option 'json'"},
+                      UsageRow{{"list"}, "nations or divisions"},
+                      UsageRow{{"list", "clubs"}, "nations or divisions"},
+                      UsageRow{{"draw", "--count"}, "Missing value after '--count'"},
+                      UsageRow{{"draw", "--nation", "England", "--count", "0"}, "'0'"},
+                      UsageRow{{"draw", "--nation", "England", "--seed", "7x"}, "'7x'"},
+                      UsageRow{{"draw", "--preset", "europa"}, "did you mean \"europe\"?"},
+                      UsageRow{{"draw", "--nation", "England", "--division", "Wales League"},
+                               "--division cannot be combined"},
+                      UsageRow{{"draw", "--normal", "--division", "Wales League"}, "--normal"},
+                      UsageRow{{"draw", "--catalogue", "", "--nation", "England"},
+                               "--catalogue wants a file name"},
+                      UsageRow{{"check", "a.txt", "--catalogue", "b.txt"}, "not both"},
+                      UsageRow{{"check", "--count", "2"}, "Unknown option 'count'"}));
+
+TEST(CommandLine, onlyTheWindowTakesQtsOptionsAndADisplay) {
+    const struct {
+        Words arguments;
+        Route route;
+    } rows[] = {
+        {{}, Route::Window},
+        {{"--catalogue", "other.txt"}, Route::Window},
+        {{"-platform", "offscreen"}, Route::Window},
+        {{"--help"}, Route::Console},
+        {{"--catalogue", "other.txt", "draw"}, Route::Console},
+        {{"--bogus"}, Route::Console},
+        {{"stray"}, Route::Console},
+        {{"-style", "fusion", "draw"}, Route::Console},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(routeOf(QStringList{QStringLiteral("clubdraw")} + args(row.arguments)), row.route)
+            << args(row.arguments).join(u' ').toStdString();
+}
+
+TEST(CommandLine, theWindowReadsTheCatalogueItIsGiven) {
+    QString errors;
+    QTextStream err(&errors);
+    const auto windowGets = [&](const Words& arguments) {
+        return windowCatalogue(QStringList{QStringLiteral("clubdraw")} + args(arguments),
+                               QStringLiteral("/opt/clubdraw"), err);
+    };
+    EXPECT_EQ(windowGets({}), Catalogue::pathIn(QStringLiteral("/opt/clubdraw")));
+    EXPECT_EQ(windowGets({"--catalogue", "/tmp/mine.txt"}), QStringLiteral("/tmp/mine.txt"));
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(windowGets({"-platform"}), std::nullopt);
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("clubdraw: Unknown option 'platform'")));
+}
+
+QStringList teamsIn(const QString& out) {
+    QStringList teams;
+    for (const QString& l : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        teams << l.section(QStringLiteral(" in "), 0, 0);
+    teams.sort();
+    return teams;
+}
+
+struct DrawRow {
+    Words arguments;
+    const char* teams;   // all of them, sorted, comma-separated; null for a failure
+    const char* failure; // what stderr must say
+};
+
+class Draws : public ::testing::TestWithParam<DrawRow> {};
+
+// With --count as large as the pool, every eligible club must come out once.
+TEST_P(Draws, takeTheClubsTheirWindowWould) {
+    const Outcome o = run(QStringList{QStringLiteral("draw")} + args(GetParam().arguments),
+                          catalogueFolder().path());
+    if (GetParam().teams) {
+        EXPECT_EQ(o.status, 0) << o.err.toStdString();
+        EXPECT_EQ(teamsIn(o.out).join(u','), QString::fromUtf8(GetParam().teams));
+    } else {
+        EXPECT_EQ(o.status, 1);
+        EXPECT_TRUE(o.out.isEmpty());
+        EXPECT_EQ(o.err, QStringLiteral("clubdraw: %1\n").arg(GetParam().failure));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, Draws,
+    ::testing::Values(
+        DrawRow{{"--nation", "England", "--count", "2"}, "Arsenal,Chelsea", nullptr},
+        DrawRow{
+            {"--nation", "england", "--normal", "--count", "3"}, "Arsenal,Chelsea,Yeovil", nullptr},
+        DrawRow{{"--preset", "EUROPE", "--normal", "--count", "4"},
+                "Alzano,Arsenal,Chelsea,Yeovil",
+                nullptr},
+        DrawRow{{"--preset", "none", "--nation", "Italy", "--nation", "England", "--normal",
+                 "--count", "4"},
+                "Alzano,Arsenal,Chelsea,Yeovil",
+                nullptr},
+        DrawRow{{"--division", "Wales League", "--count", "2"}, "Bangor City,Barry Town", nullptr},
+        DrawRow{
+            {"--division", "Italy Serie C1", "--division", "England Conference", "--count", "2"},
+            "Alzano,Yeovil",
+            nullptr},
+        DrawRow{{"--nation", "England", "--count", "3"},
+                nullptr,
+                "only 2 clubs to draw from, fewer than --count 3"},
+        DrawRow{{"--division", "Italy Serie C1"},
+                nullptr,
+                "only 1 club to draw from; a draw needs at least two"},
+        DrawRow{{"--nation", "Wales"}, nullptr, "\"Wales\" is not one of the sixteen nations"},
+        DrawRow{{"--nation", "Netherlands"},
+                nullptr,
+                "\"Netherlands\" is not one of the sixteen nations; did you mean \"Holland\"?"},
+        DrawRow{
+            {}, nullptr, "nothing to draw from: give nations (--nation, --preset) or --division"}));
+
+TEST(CommandLine, aDivisionThatIsNotThereIsNamedWithTheNearest) {
+    const Outcome o = run(args({"draw", "--division", "Wales Leage"}), catalogueFolder().path());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, QStringLiteral("clubdraw: no division \"Wales Leage\" in %1; did you mean "
+                                    "\"Wales League\"?\n")
+                         .arg(catalogueFolder().file()));
+}
+
+TEST(CommandLine, aSeedRepeatsTheDrawOfDifferentClubs) {
+    const QStringList draw = args({"draw", "--preset", "all", "--normal", "--count", "3"});
+    for (int seed = 1; seed <= 20; ++seed) {
+        const QStringList seeded = draw + QStringList{"--seed", QString::number(seed)};
+        const Outcome first = run(seeded, catalogueFolder().path());
+        EXPECT_EQ(run(seeded, catalogueFolder().path()).out, first.out);
+        QStringList teams = teamsIn(first.out);
+        EXPECT_EQ(teams.size(), 3);
+        EXPECT_EQ(teams.removeDuplicates(), 0) << first.out.toStdString();
+    }
+    const Outcome italy = run(args({"draw", "--division", "Italy Serie C1", "--division",
+                                    "England Conference", "--seed", "1"}),
+                              catalogueFolder().path());
+    EXPECT_TRUE(italy.out == QStringLiteral("Alzano in Italy, Serie C1/A\n") ||
+                italy.out == QStringLiteral("Yeovil in England, Conference (level 5)\n"))
+        << italy.out.toStdString();
+}
+
+TEST(CommandLine, jsonIsOneArrayOfTheDrawnClubs) {
+    const Outcome o = run(args({"draw", "--division", "Wales League", "--count", "2", "--json"}),
+                          catalogueFolder().path());
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(o.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << o.out.toStdString();
+    ASSERT_TRUE(document.isArray());
+    std::set<QString> teams;
+    for (const QJsonValue& club : document.array()) {
+        const QJsonObject object = club.toObject();
+        teams.insert(object[QStringLiteral("team")].toString());
+        EXPECT_EQ(object[QStringLiteral("nation")].toString(), QStringLiteral("Wales"));
+        EXPECT_EQ(object[QStringLiteral("division")].toString(), QStringLiteral("League"));
+        EXPECT_EQ(object[QStringLiteral("suffix")].toString(), QString());
+        EXPECT_EQ(object[QStringLiteral("line")].toString(), QStringLiteral("Wales, League "));
+    }
+    EXPECT_EQ(teams,
+              (std::set<QString>{QStringLiteral("Bangor City"), QStringLiteral("Barry Town")}));
+}
+
+TEST(CommandLine, listShowsWhatTheDrawOptionsTakeWithClubCounts) {
+    const Outcome nations = run(args({"list", "nations"}), catalogueFolder().path());
+    EXPECT_EQ(nations.status, 0);
+    const QStringList rows = nations.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 16);
+    EXPECT_EQ(rows[0], QStringLiteral("Argentina  0 clubs, 0 in Minimum"));
+    EXPECT_TRUE(rows.contains(QStringLiteral("England    3 clubs, 2 in Minimum")));
+    EXPECT_TRUE(rows.contains(QStringLiteral("Italy      1 club, 0 in Minimum")));
+
+    EXPECT_EQ(run(args({"list", "divisions"}), catalogueFolder().path()).out,
+              QStringLiteral("England Premier     2 clubs\n"
+                             "England Conference  1 club\n"
+                             "Wales League        2 clubs\n"
+                             "Italy Serie C1      1 club\n"));
+}
+
+TEST(CommandLine, theCatalogueComesFromBesideTheProgramOrFromCatalogue) {
+    const ProgramFolder empty;
+    const Outcome missing = run(args({"list", "nations"}), empty.path());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(
+        missing.err,
+        QStringLiteral("clubdraw: run-time error 53: File not found (%1)\n").arg(empty.file()));
+
+    const Outcome other =
+        run(args({"list", "divisions", "--catalogue"}) << catalogueFolder().file(), empty.path());
+    EXPECT_EQ(other.status, 0);
+    EXPECT_TRUE(other.out.startsWith(QStringLiteral("England Premier")));
+}
+
+// Three errors and two warnings, planted in the file.
+TEST(CommandLine, checkReportsEveryPlantedProblemWithItsLine) {
+    const QString file = QStringLiteral(CLUBDRAW_TEST_DATA "/planted_catalogue.txt");
+    const Outcome o = run({QStringLiteral("check"), file}, catalogueFolder().path());
+    EXPECT_EQ(o.status, 1);
+    const QStringList lines = o.out.split(QLatin1Char('\n'));
+    const QString expected[] = {
+        file + ":3: error: run-time error 6: Overflow (",
+        file + ":4: warning: the nation \"Netherlands\" is none of the main window's sixteen",
+        file + ":6: warning: club \"Arsenal\" is listed twice",
+        file + ":7: error: run-time error 6: Overflow (",
+        file + ":9: error: run-time error 62: Input past end of file (",
+        file + ": 6 clubs, 3 nations, 3 divisions, 6 clubs in the Minimum database"};
+    ASSERT_GT(lines.size(), 6) << o.out.toStdString();
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(lines[i].startsWith(expected[i])) << lines[i].toStdString();
+    EXPECT_TRUE(o.out.endsWith(QStringLiteral("3 errors, 2 warnings.\n")));
+}
+
+TEST(CommandLine, checkFailsOnWarningsOnlyWhenStrict) {
+    const ProgramFolder warned(QString(line("Wales", "League", "", 0, "Barry Town")).toLatin1());
+    EXPECT_EQ(run(args({"check"}), warned.path()).status, 0);
+    const Outcome strict = run(args({"check", "--strict"}), warned.path());
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_TRUE(strict.out.startsWith(warned.file() + QStringLiteral(":1: warning: ")));
+    EXPECT_TRUE(strict.out.endsWith(QStringLiteral("0 errors, 1 warning.\n")));
+}
+
+TEST(CommandLine, catalogueTextCannotDriveTheTerminal) {
+    const ProgramFolder hostile(
+        QString(line("Eng\x1b[2Jland", "Premier", "", 0, "A") +
+                line("Eng\x1b[2Jland", "Premier", "", 0, "Two\r\nlines\u0085"))
+            .toUtf8());
+    for (const Words& command : {Words{"check"}, Words{"list", "divisions"}}) {
+        const Outcome o = run(args(command), hostile.path());
+        EXPECT_FALSE(o.out.contains(QChar(0x1b)) || o.out.contains(QChar(0x85)) ||
+                     o.out.contains(u'\r'))
+            << command[0];
+        EXPECT_TRUE(o.out.contains(QStringLiteral("Eng\\x1b[2Jland"))) << o.out.toStdString();
+    }
+    const Outcome drawn =
+        run(args({"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2"}), hostile.path());
+    EXPECT_TRUE(drawn.out.contains(QStringLiteral("Two\\x0d\\x0alines\\x85 in Eng\\x1b[2Jland")))
+        << drawn.out.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+#include "core/catalogue.h"
+#include "core/cataloguecheck.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace clubdraw;
+using clubdraw::testing::line;
+
+namespace {
+
+using Kind = CheckFinding::Kind;
+
+QByteArray bytesOf(const QStringList& lines) {
+    return lines.join(QString()).toUtf8();
+}
+
+const QByteArray arsenal = line("England", "Premier", "(level 1)", 0, "Arsenal").toLatin1();
+const QByteArray chelsea = line("England", "Premier", "(level 1)", 0, "Chelsea").toLatin1();
+
+struct FindingRow {
+    const char* name;
+    QByteArray bytes;
+    Kind kind;
+    int line;
+    const char* says; // part of the finding's text
+};
+
+class OneFinding : public ::testing::TestWithParam<FindingRow> {};
+
+TEST_P(OneFinding, isReportedWithItsLine) {
+    const CheckReport report = checkCatalogue(GetParam().bytes);
+    ASSERT_EQ(report.findings.size(), 1u);
+    const CheckFinding& finding = report.findings.front();
+    EXPECT_EQ(finding.kind, GetParam().kind);
+    EXPECT_EQ(finding.line, GetParam().line);
+    EXPECT_TRUE(finding.text.contains(QString::fromUtf8(GetParam().says)))
+        << finding.text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CatalogueCheck, OneFinding,
+    ::testing::Values(
+        FindingRow{"flagOverflow", arsenal + "\"England\",\"Premier\",\"\",32768,\"Leeds\"\r\n",
+                   Kind::Error, 2, "run-time error 6: Overflow"},
+        FindingRow{"endsInsideARecord", arsenal + "\"England\",\"Premier\"\r\n", Kind::Error, 2,
+                   "run-time error 62: Input past end of file"},
+        FindingRow{"nationOfNoCheckBox",
+                   arsenal + line("Netherlands", "Eredivisie", "", 0, "Ajax").toUtf8(),
+                   Kind::Warning, 2,
+                   "\"Netherlands\" is none of the main window's sixteen, so its "
+                   "club is never drawn by nation; did you mean \"Holland\"?"},
+        FindingRow{"nationInAnotherCase",
+                   bytesOf({line("england", "Premier", "", 0, "A"),
+                            line("england", "Premier", "", 0, "B")}),
+                   Kind::Warning, 1,
+                   "its 2 clubs are never drawn by nation; did you mean \"England\"?"},
+        FindingRow{"sameClubTwice",
+                   arsenal + chelsea + line("England", "Premier", "", 1, "arsenal ").toLatin1(),
+                   Kind::Warning, 3,
+                   "club \"arsenal \" is listed twice in the division \"England Premier\" (first "
+                   "on line 1)"},
+        FindingRow{"emptyNation", arsenal + line("", "Premier", "", 0, "Nowhere").toLatin1(),
+                   Kind::Warning, 2, "empty nation"},
+        FindingRow{"emptyDivision", line("England", "", "", 0, "Nowhere").toLatin1() + arsenal,
+                   Kind::Warning, 1, "empty division"},
+        FindingRow{"flagNotANumber", arsenal + "\"England\",\"Premier\",\"\",no,\"Leeds\"\r\n",
+                   Kind::Warning, 2, "not a whole number; it reads as 0"},
+        FindingRow{"flagNotWhole", arsenal + "\"England\",\"Premier\",\"\",1.5,\"Leeds\"\r\n",
+                   Kind::Warning, 2, "not a whole number; it reads as 2"},
+        // A Windows-1252 byte elsewhere makes the file Windows-1252, so the
+        // UTF-8 letter comes out as two.
+        FindingRow{"utf8ReadAs1252",
+                   "\"Denmark\",\"Superliga\",\"\",0,\"Br\xc3\xb8ndby\"\r\n"
+                   "\"France\",\"Division 1\",\"\",0,\"Saint-\xc9tienne\"\r\n",
+                   Kind::Warning, 1, "the club name \"Br\u00c3\u00b8ndby\" looks wrongly decoded"},
+        FindingRow{"replacementCharacter",
+                   arsenal + "\"England\",\"Premier\",\"\",0,\"Leeds \xef\xbf\xbd\"\r\n",
+                   Kind::Warning, 2, "U+FFFD"},
+        FindingRow{"controlCharacter", arsenal + "\"England\",\"Prem\x81ier\",\"\",0,\"Leeds\"\r\n",
+                   Kind::Warning, 2,
+                   "the division \"Prem\u0081ier\" looks wrongly decoded: it "
+                   "holds the control character U+0081"},
+        FindingRow{"tooManyClubs", clubdraw::testing::generatedCatalogue(maxTeams + 1), Kind::Error,
+                   maxTeams + 1,
+                   "run-time error 6: Overflow (Record 32767, line "
+                   "32767: more than 32766 teams)"},
+        FindingRow{"recordWithoutAClubMidFile",
+                   arsenal + line("England", "Premier", "", 0, "").toLatin1() + chelsea,
+                   Kind::Warning, 2, "no club name"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CatalogueCheck, goesOnAfterAnErrorAndSumsUpWhatLoads) {
+    const CheckReport report =
+        checkCatalogue(arsenal + "\"England\",\"Premier\",\"\",99999,\"Leeds\"\r\n" +
+                       "\"Wales\",\"League\",\"\",-99999,\"Bangor\"\r\n" + chelsea +
+                       line("Italy", "Serie C1", "/A", 1, "Alzano").toLatin1() +
+                       line("England", "Conference", "", 1, "Yeovil").toLatin1() +
+                       // A terminator ends the list, as the format allows.
+                       line("", "", "", 0, "").toLatin1());
+    ASSERT_EQ(report.findings.size(), 2u);
+    EXPECT_EQ(report.findings[0].line, 2);
+    EXPECT_EQ(report.findings[1].line, 3);
+    EXPECT_EQ(report.count(Kind::Error), 2);
+    EXPECT_EQ(report.summary.clubs, 4);
+    EXPECT_EQ(report.summary.minimumClubs, 2);
+    EXPECT_EQ(report.summary.divisions, 3);
+    EXPECT_EQ(report.summary.clubsPerNation,
+              (std::vector<std::pair<QString, int>>{{"England", 3}, {"Italy", 1}}));
+}
+
+TEST(CatalogueCheck, anUnreadableFileIsOneErrorOfTheWholeFile) {
+    const clubdraw::testing::ProgramFolder empty;
+    const CheckReport report = checkCatalogueFile(empty.file());
+    ASSERT_EQ(report.findings.size(), 1u);
+    EXPECT_EQ(report.findings[0].line, 0);
+    EXPECT_TRUE(report.findings[0].text.startsWith(QStringLiteral("run-time error 53")));
+}
+
+} // namespace

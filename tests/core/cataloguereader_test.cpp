@@ -1,0 +1,130 @@
+#include "core/cataloguereader.h"
+#include "core/runerror.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace clubdraw;
+
+namespace {
+
+using Encoding = CatalogueReader::Encoding;
+
+struct EncodingRow {
+    const char* name;
+    QByteArray bytes;
+    Encoding encoding;
+    const char16_t* nation;
+    const char16_t* team;
+};
+
+class ReaderEncoding : public ::testing::TestWithParam<EncodingRow> {};
+
+TEST_P(ReaderEncoding, decidesOnceForTheWholeFile) {
+    const EncodingRow& row = GetParam();
+    CatalogueReader reader(row.bytes);
+    EXPECT_EQ(reader.encoding(), row.encoding);
+    TeamRecord record;
+    ASSERT_TRUE(reader.next(record));
+    EXPECT_EQ(record.nation, QString::fromUtf16(row.nation));
+    EXPECT_EQ(record.team, QString::fromUtf16(row.team));
+}
+
+const QByteArray mark("\xEF\xBB\xBF");
+const QByteArray
+    utf8Line("Argentina,Primera,,0,Br\xC3\xB8ndby IF\r\nArgentina,Primera,,0,Boca\r\n");
+
+const EncodingRow encodingRows[] = {
+    {"windows1252_letter", "Denmark,Superliga,,0,Br\xF8ndby IF\r\n", Encoding::Windows1252,
+     u"Denmark", u"Brøndby IF"},
+    {"plain_ascii", "Argentina,Primera,,0,Boca\r\n", Encoding::Windows1252, u"Argentina", u"Boca"},
+    {"utf8_without_mark", utf8Line, Encoding::Utf8, u"Argentina", u"Brøndby IF"},
+    {"utf8_with_mark", mark + utf8Line, Encoding::Utf8, u"Argentina", u"Brøndby IF"},
+    {"mark_before_ascii", mark + "Argentina,Primera,,0,Boca\r\n", Encoding::Utf8, u"Argentina",
+     u"Boca"},
+    {"four_byte_utf8", "A,B,,0,\xF0\x9F\x8F\x86\r\n", Encoding::Utf8, u"A", u"\U0001F3C6"},
+    // Not well-formed UTF-8 anywhere in the file: every byte is Windows-1252.
+    {"utf8_then_a_windows1252_letter", utf8Line + "A,B,,0,Caf\xE9\r\n", Encoding::Windows1252,
+     u"Argentina", u"BrÃ¸ndby IF"},
+    {"overlong_slash", "A,B,,0,\xC0\xAF\r\n", Encoding::Windows1252, u"A", u"À¯"},
+    {"surrogate", "A,B,,0,\xED\xA0\x80\r\n", Encoding::Windows1252, u"A", u"í\u00A0€"},
+    {"past_u10ffff", "A,B,,0,\xF4\x90\x80\x80\r\n", Encoding::Windows1252, u"A", u"ô\u0090€€"},
+    {"sequence_cut_by_the_end", "A,B,,0,x\xC3", Encoding::Windows1252, u"A", u"xÃ"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReaderEncoding, ::testing::ValuesIn(encodingRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReaderEncoding, windows1252DecodesEveryByte) {
+    const QByteArray bytes("Br\xf8ndby \x80 \x9f \x81");
+    EXPECT_EQ(decodeWindows1252(bytes), QStringLiteral(u"Brøndby € Ÿ \u0081"));
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    EXPECT_EQ(decodeWindows1252(all).size(), 256);
+}
+
+struct FlagRow {
+    const char* field;
+    int value;
+    bool whole;
+};
+
+class ReaderFlag : public ::testing::TestWithParam<FlagRow> {};
+
+TEST_P(ReaderFlag, saysWhetherTheFlagWasAWholeNumber) {
+    const QByteArray bytes = QByteArray("A,B,C,") + GetParam().field + ",D\r\n";
+    CatalogueReader reader(bytes);
+    TeamRecord record;
+    ASSERT_TRUE(reader.next(record));
+    EXPECT_EQ(record.minimumFlag, GetParam().value);
+    EXPECT_EQ(reader.flagWasWholeNumber(), GetParam().whole);
+    EXPECT_EQ(record.team, QStringLiteral("D"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReaderFlag,
+                         ::testing::Values(FlagRow{"0", 0, true}, FlagRow{"  7  ", 7, true},
+                                           FlagRow{"\" 7\r\n\"", 7, true},
+                                           FlagRow{"-32768", -32768, true}, FlagRow{"007", 7, true},
+                                           FlagRow{"", 0, false}, FlagRow{"abc", 0, false},
+                                           FlagRow{"-", 0, false}, FlagRow{"2.5", 2, false},
+                                           FlagRow{"1e2", 100, false},
+                                           FlagRow{"\xA0"
+                                                   "5",
+                                                   5, true}));
+
+// What a caller that reports every problem of a file sees, one step a line.
+TEST(ReaderRecords, numbersRecordsAndLinesAndGoesOnAfterErrors) {
+    const QByteArray bytes("A,B,C,0,Alpha\r\n"
+                           "\r\n"
+                           "D,E,F,40000,Beta\r\n"
+                           "G,\"H\r\nI\",J,1,Gamma\r\n"
+                           "N,O,P,-1,Epsilon\r\n"
+                           "Q,R\r\n");
+    CatalogueReader reader(bytes, QStringLiteral("/x/kortliste_eng.txt"));
+    QStringList seen;
+    TeamRecord record;
+    for (;;) {
+        try {
+            if (!reader.next(record))
+                break;
+            seen << QStringLiteral("%1 %2:%3")
+                        .arg(record.team)
+                        .arg(reader.record())
+                        .arg(reader.line());
+        } catch (const RunError& error) {
+            seen << QStringLiteral("error %1 %2:%3")
+                        .arg(error.number())
+                        .arg(reader.record())
+                        .arg(reader.line());
+            EXPECT_TRUE(error.where().startsWith(
+                QStringLiteral("Record %1, line %2 of ").arg(reader.record()).arg(reader.line())));
+            reader.skipToNextLine();
+        }
+    }
+    EXPECT_EQ(seen, QStringList(
+                        {"Alpha 1:1", "error 6 2:3", "Gamma 3:4", "Epsilon 4:6", "error 62 5:7"}));
+}
+
+} // namespace
