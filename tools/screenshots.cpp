@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
     MainWindow window(Catalogue::load(QString::fromLocal8Bit(argv[1])),
                       std::unique_ptr<RandomSource>(random), racing);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("the main window did not show");
     QTest::mouseClick(child<QRadioButton>(&window, "europePreset"), Qt::LeftButton, {},
                       QPoint(6, 8));
     QTest::mouseClick(child<QRadioButton>(&window, "normalButton"), Qt::LeftButton, {},
@@ -82,7 +83,8 @@ int main(int argc, char** argv) {
 
     QTest::mouseClick(child<QPushButton>(&window, "divisionWindowButton"), Qt::LeftButton);
     DivisionWindow* divisions = window.divisionWindow();
-    QTest::qWaitForWindowExposed(divisions);
+    if (!QTest::qWaitForWindowExposed(divisions))
+        qFatal("the division window did not show");
     auto* all = child<QListWidget>(divisions, "allDivisionsList");
     for (const char* label : {"Denmark Superliga", "England First Division",
                               "Germany 2. Bundesliga", "Italy Serie B"}) {
