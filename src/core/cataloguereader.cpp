@@ -25,6 +25,8 @@ constexpr std::array<char16_t, 256> cp1252 = [] {
     return table;
 }();
 
+constexpr char ctrlZ = '\x1A';
+
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
@@ -118,6 +120,9 @@ CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
     } else if (isUtf8WithHighBytes(bytes)) {
         m_encoding = Encoding::Utf8;
     }
+    // DOS editors ended a text file with Ctrl-Z.
+    if (m_end > m_pos && m_end[-1] == ctrlZ)
+        --m_end;
 }
 
 bool CatalogueReader::next(TeamRecord& record) {
@@ -180,8 +185,17 @@ bool CatalogueReader::readField(Field& field) {
     if (*m_pos == '"') {
         const char* const start = ++m_pos;
         auto* close = static_cast<const char*>(std::memchr(start, '"', m_end - start));
-        if (!close)
+        if (!close) {
+            // Without a closing quote the field would swallow every record
+            // after it; only a quote left open in the last line is taken as
+            // running to the end of the file.
+            if (std::find_if(start, m_end, isLineEnd) != m_end) {
+                m_pos = start;
+                fail(RunError::InputPastEndOfFile, field.line,
+                     QStringLiteral(": the quote opened on this line is never closed"));
+            }
             close = m_end;
+        }
         for (const char* p = start; p < close; ++p)
             if (static_cast<unsigned char>(*p) <= '\r' &&
                 (*p == '\n' || (*p == '\r' && (p + 1 == m_end || p[1] != '\n'))))
