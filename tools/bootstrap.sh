@@ -10,6 +10,8 @@ packages=(
   fonts-liberation fonts-ebgaramond
   # CPack's DEB dependency scan, and the packaging test's validators.
   dpkg-dev file desktop-file-utils appstream
+  # The fuzzer (fuzz/run.sh): clang with libFuzzer and the sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
 
 missing=()
