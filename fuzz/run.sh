@@ -21,6 +21,8 @@ artifacts=build/fuzz/artifacts
 log=build/fuzz/last-run.log
 rm -rf "$corpus"
 cp -R fuzz/corpus "$corpus"
+# The shipped catalogue: a large, real input for the draws and the time limit.
+cp data/kortliste_eng.txt "$corpus/shipped_catalogue.txt"
 mkdir -p "$artifacts"
 
 echo "Fuzzing the catalogue reader for $seconds s (log: $log)"

@@ -268,7 +268,7 @@ std::int16_t CatalogueReader::flag(const Field& field) {
     value = std::nearbyint(value);
     if (!(value >= -32768.0 && value <= 32767.0))
         failFlag(field);
-    m_flagWasWholeNumber = ok && isWholeNumberText(text);
+    m_flagWasWholeNumber = isWholeNumberText(text);
     return static_cast<std::int16_t>(value);
 }
 
