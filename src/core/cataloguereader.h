@@ -73,8 +73,9 @@ private:
     int m_line = 1;
     bool m_afterComma = false;
     bool m_flagWasWholeNumber = false;
-    // The last bytes and text of each text field: catalogues repeat nations,
-    // divisions and suffixes, and a repeat shares the text already decoded.
+    // The last bytes of each text field, and their text once they repeat:
+    // catalogues repeat nations, divisions and suffixes, and a repeat shares
+    // the text already decoded.
     std::array<QByteArrayView, 4> m_lastBytes;
     std::array<QString, 4> m_lastText;
 };
