@@ -11,6 +11,8 @@ packages=(
   # CPack's DEB dependency scan, and the packaging test's validators
   # (groff-base formats the man page).
   dpkg-dev file desktop-file-utils appstream groff-base
+  # The fuzzer (fuzz/run.sh): clang with libFuzzer and the sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -33,8 +33,8 @@ struct Catalogue {
 
     // Reads a catalogue from the file's bytes (see CatalogueReader).
     // `source` names the file in error messages. Throws RunError 62 (file
-    // ends inside a record) or 6 (flag out of range, or more than maxTeams
-    // teams).
+    // ends inside a record, or a quote is never closed) or 6 (flag out of
+    // range, or more than maxTeams teams).
     static Catalogue parse(QByteArrayView bytes, const QString& source = {});
     // The same for text, read as its UTF-8 bytes.
     static Catalogue parse(const QString& text, const QString& source = {});

@@ -25,6 +25,8 @@ constexpr std::array<char16_t, 256> cp1252 = [] {
     return table;
 }();
 
+constexpr char ctrlZ = '\x1A';
+
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
@@ -133,6 +135,9 @@ CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
     } else if (isUtf8WithHighBytes(bytes)) {
         m_encoding = Encoding::Utf8;
     }
+    // DOS editors ended a text file with Ctrl-Z.
+    if (m_end > m_pos && m_end[-1] == ctrlZ)
+        --m_end;
 }
 
 bool CatalogueReader::next(TeamRecord& record) {
@@ -194,13 +199,18 @@ bool CatalogueReader::readField(Field& field) {
     }
     if (*m_pos == '"') {
         const char* const start = ++m_pos;
-        auto* close = static_cast<const char*>(std::memchr(start, '"', m_end - start));
-        if (!close)
-            close = m_end;
-        for (const char* p = start; p < close; ++p)
-            if (static_cast<unsigned char>(*p) <= '\r' &&
-                (*p == '\n' || (*p == '\r' && (p + 1 == m_end || p[1] != '\n'))))
-                ++m_posLine;
+        const char* close = start;
+        int lineEnds = 0;
+        for (; close < m_end && *close != '"'; ++close)
+            if (static_cast<unsigned char>(*close) <= '\r' &&
+                (*close == '\n' || (*close == '\r' && (close + 1 == m_end || close[1] != '\n'))))
+                ++lineEnds;
+        // Without a closing quote the field would swallow every record after
+        // it; only a quote left open in the last line runs to the end.
+        if (close == m_end && lineEnds > 0)
+            fail(RunError::InputPastEndOfFile, field.line,
+                 QStringLiteral(": the quote opened on this line is never closed"));
+        m_posLine += lineEnds;
         field.begin = start;
         field.end = close;
         m_pos = close == m_end ? m_end : close + 1;
@@ -223,14 +233,22 @@ QString CatalogueReader::text(const Field& field, int slot) {
     const QByteArrayView bytes(field.begin, field.end - field.begin);
     if (bytes.isEmpty())
         return QString();
-    auto& last = m_lastText[static_cast<std::size_t>(slot)];
-    auto& lastBytes = m_lastBytes[static_cast<std::size_t>(slot)];
-    if (bytes.size() != lastBytes.size() ||
-        std::memcmp(bytes.data(), lastBytes.data(), static_cast<std::size_t>(bytes.size())) != 0) {
-        lastBytes = bytes;
-        last = decode(bytes);
+    QByteArrayView& lastBytes = m_lastBytes[static_cast<std::size_t>(slot)];
+    QString& lastText = m_lastText[static_cast<std::size_t>(slot)];
+    // Names in a list mostly differ in their last letters: look there first.
+    const bool repeat =
+        bytes.size() == lastBytes.size() && bytes.back() == lastBytes.back() &&
+        std::memcmp(bytes.data(), lastBytes.data(), static_cast<std::size_t>(bytes.size())) == 0;
+    lastBytes = bytes;
+    if (!repeat) {
+        // Held only from the second time in a row, so a field that never
+        // repeats (a team) costs no shared copy.
+        lastText = QString();
+        return decode(bytes);
     }
-    return last;
+    if (lastText.isNull())
+        lastText = decode(bytes);
+    return lastText;
 }
 
 QString CatalogueReader::decode(QByteArrayView bytes) const {
@@ -269,7 +287,7 @@ std::int16_t CatalogueReader::flag(const Field& field) {
     value = std::nearbyint(value);
     if (!(value >= -32768.0 && value <= 32767.0))
         failFlag(field);
-    m_flagWasWholeNumber = ok && isWholeNumberText(text);
+    m_flagWasWholeNumber = isWholeNumberText(text);
     return static_cast<std::int16_t>(value);
 }
 

@@ -29,8 +29,9 @@ public:
     Encoding encoding() const { return m_encoding; }
 
     // Reads the next record into `record`, terminator records (empty team) included;
-    // returns false when only blank lines are left. Throws RunError 62 (the file ends
-    // inside a record) or 6 (a flag outside -32768 to 32767).
+    // returns false when only blank lines (or a final Ctrl-Z) are left. Throws RunError
+    // 62 (the file ends inside a record, or a quote runs over a line end to the end of
+    // the file) or 6 (a flag outside -32768 to 32767).
     bool next(TeamRecord& record);
 
     int record() const { return m_record; } // number of the record last started, from 1
@@ -73,8 +74,9 @@ private:
     int m_line = 1;
     bool m_afterComma = false;
     bool m_flagWasWholeNumber = false;
-    // The last bytes and text of each text field: catalogues repeat nations,
-    // divisions and suffixes, and a repeat shares the text already decoded.
+    // The last bytes of each text field, and their text once they repeat:
+    // catalogues repeat nations, divisions and suffixes, and a repeat shares
+    // the text already decoded.
     std::array<QByteArrayView, 4> m_lastBytes;
     std::array<QString, 4> m_lastText;
 };

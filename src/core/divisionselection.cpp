@@ -7,7 +7,7 @@
 
 namespace clubdraw {
 
-size_t qHash(const DivisionKey& key, size_t seed = 0) noexcept {
+size_t qHash(const DivisionKey& key, size_t seed) noexcept {
     return qHashMulti(seed, key.nation, key.division);
 }
 

@@ -17,6 +17,8 @@ struct DivisionKey {
     bool operator==(const DivisionKey&) const = default;
 };
 
+size_t qHash(const DivisionKey& key, size_t seed = 0) noexcept;
+
 // Shown as nation, one blank, division; nothing trimmed.
 QString divisionLabel(const DivisionKey& key);
 

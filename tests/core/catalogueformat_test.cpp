@@ -101,6 +101,14 @@ const FormatRow formatRows[] = {
      "A,B,C,0,<b>Rovers</b>\r\nA,B,C,0,Hayes & Yeading\r\n",
      {"A|B|C|0|<b>Rovers</b>", "A|B|C|0|Hayes & Yeading"},
      3},
+    // Old DOS editors end a file with Ctrl-Z.
+    {"final_ctrl_z_ignored", "A,B,C,0,D\r\n\x1a", {"A|B|C|0|D"}, 2},
+    {"ctrl_z_right_after_last_team", "A,B,C,0,D\x1a", {"A|B|C|0|D"}, 2},
+    {"ctrl_z_before_the_end_is_text", "A,B,C,0,D\x1a\r\n", {"A|B|C|0|D\x1a"}, 2},
+    {"quote_left_open_in_last_line_runs_to_end",
+     "A,B,C,0,D\r\nE,F,G,0,\"Hotel, Ltd",
+     {"A|B|C|0|D", "E|F|G|0|Hotel, Ltd"},
+     3},
     {"line_end_inside_closed_quotes_kept",
      "A,B,C,0,\"Two\r\nlines\"\r\nE,F,G,0,H\r\n",
      {"A|B|C|0|Two\r\nlines", "E|F|G|0|H"},
@@ -144,6 +152,11 @@ const ErrorRow errorRows[] = {
     {"flag_below_range", "A,B,C,-32769,D\r\n", 6, "Record 1, line 1"},
     {"flag_far_above_range", "A,B,C,99999999999999999999999,D\r\n", 6, "Record 1"},
     {"flag_on_its_own_line", "A,B,C\r\n40000,D\r\n", 6, "Record 1, line 2"},
+    // A quote never closed would swallow every club after it.
+    {"quote_never_closed", "A,B,C,0,\"Alpha\r\nE,F,G,0,Beta\r\n", 62, "Record 1, line 1"},
+    {"quote_never_closed_names_its_line", "A,B,C,0,D\r\nE,F\r\n\"G,0,H\r\nI,J,K,0,L\r\n", 62,
+     "Record 2, line 3"},
+    {"quote_open_before_the_final_line_end", "A,B,C,0,\"Alpha\r\n", 62, "Record 1, line 1"},
     {"line_ends_in_quotes_counted", "\"A\r\n\nB\r\",B,C,0,D\r\nE,F,G,1e9,H", 6, "Record 2, line 5"},
 };
 

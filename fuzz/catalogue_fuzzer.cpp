@@ -1,0 +1,157 @@
+// Feeds any bytes to the catalogue reader and, after every load, to the
+// draws built on the catalogue; aborts when an invariant breaks.
+#include "core/catalogue.h"
+#include "core/cataloguereader.h"
+#include "core/divisionselection.h"
+#include "core/nationselection.h"
+#include "core/runerror.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+namespace clubdraw {
+
+size_t qHash(const TeamRecord& r, size_t seed = 0) noexcept {
+    return qHashMulti(seed, r.nation, r.division, r.divisionSuffix, r.minimumFlag, r.team);
+}
+
+} // namespace clubdraw
+
+using namespace clubdraw;
+
+namespace {
+
+void check(bool holds, const char* invariant) {
+    if (holds)
+        return;
+    std::fprintf(stderr, "broken: %s\n", invariant);
+    std::abort();
+}
+
+bool isProgramError(int number) {
+    switch (number) {
+    case RunError::Overflow:
+    case RunError::OutOfMemory:
+    case RunError::FileNotFound:
+    case RunError::InputPastEndOfFile:
+    case RunError::PathFileAccessError:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const QString source = QStringLiteral("/fuzz/kortliste_eng.txt");
+
+std::optional<Catalogue> load(QByteArrayView bytes) {
+    const auto start = std::chrono::steady_clock::now();
+    std::optional<Catalogue> catalogue;
+    try {
+        catalogue = Catalogue::parse(bytes, source);
+    } catch (const RunError& error) {
+        check(isProgramError(error.number()), "an error has one of the program's numbers");
+        check(error.where().startsWith(QStringLiteral("Record ")), "an error names its record");
+    } catch (...) {
+        check(false, "every failure is a RunError");
+    }
+    check(bytes.size() > 64 * 1024 ||
+              std::chrono::steady_clock::now() - start < std::chrono::seconds(1),
+          "a load of up to 64 KiB takes less than 1 s");
+    return catalogue;
+}
+
+// A caller that reports every problem of a file goes on after each error
+// and always reaches the end.
+void readOnAfterErrors(QByteArrayView bytes) {
+    CatalogueReader reader(bytes, source);
+    TeamRecord record;
+    qsizetype steps = 0;
+    for (;;) {
+        check(++steps <= bytes.size() + 2, "the reader moves on at every step");
+        try {
+            if (!reader.next(record))
+                return;
+        } catch (const RunError& error) {
+            check(error.number() == RunError::Overflow ||
+                      error.number() == RunError::InputPastEndOfFile,
+                  "the reader throws 6 or 62 only");
+            check(error.where().startsWith(cataloguePlace(source, reader.record(), reader.line())),
+                  "record() and line() are the place the error names");
+            reader.skipToNextLine();
+        }
+    }
+}
+
+void checkCatalogue(const Catalogue& catalogue) {
+    check(catalogue.slotCount() >= 1 && catalogue.slotCount() <= maxTableSlots,
+          "the table has 1 to 32767 slots");
+    for (int i = 0; i + 1 < catalogue.slotCount(); ++i)
+        check(!catalogue.teams[static_cast<std::size_t>(i)].team.isEmpty(),
+              "only the last slot can be the spare");
+    const TeamRecord& last = catalogue.teams.back();
+    check(!last.team.isEmpty() || last == TeamRecord{}, "the spare slot is empty");
+}
+
+void checkDraws(const Catalogue& catalogue) {
+    QSet<TeamRecord> clubs;
+    int clubCount = 0;
+    QHash<DivisionKey, int> clubsPerDivision;
+    for (const TeamRecord& r : catalogue.teams) {
+        if (r.team.isEmpty())
+            continue;
+        clubs.insert(r);
+        ++clubCount;
+        ++clubsPerDivision[DivisionKey{r.nation, r.division}];
+    }
+
+    QSet<QString> nations;
+    for (int n = 0; n < nationCount; ++n)
+        nations.insert(nationName(static_cast<Nation>(n)));
+    NationTicks all;
+    all.fill(true);
+    for (DatabaseType type : {DatabaseType::Minimum, DatabaseType::Normal}) {
+        const CandidatePool pool = buildNationPool(catalogue, all, type);
+        int eligible = 0;
+        for (const TeamRecord& r : catalogue.teams)
+            eligible += nations.contains(r.nation) && !r.team.isEmpty() &&
+                        (type == DatabaseType::Normal || r.minimumFlag == 0);
+        check(pool.count() == eligible, "the nation pool holds every eligible club");
+        for (const TeamRecord& entry : pool.entries())
+            check(clubs.contains(entry), "a nation pool entry is a club of the catalogue");
+    }
+
+    const DivisionList divisions = collectDivisions(catalogue);
+    check(divisions.labels.size() == divisions.keys.size(), "every division has its label");
+    QSet<DivisionKey> listed;
+    for (const DivisionKey& key : divisions.keys) {
+        check(!listed.contains(key), "a division is listed once");
+        listed.insert(key);
+        const CandidatePool pool = buildDivisionPool(catalogue, {key});
+        check(pool.count() == clubsPerDivision.value(key), "a division pool holds its clubs");
+        for (const TeamRecord& entry : pool.entries())
+            check(clubs.contains(entry) && entry.nation == key.nation &&
+                      entry.division == key.division,
+                  "a division pool entry is a club of that division");
+    }
+    check(listed.size() == clubsPerDivision.size(), "every division of a club is listed");
+    check(buildDivisionPool(catalogue, divisions.keys).count() == clubCount,
+          "all divisions together hold every club");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArrayView bytes(data, static_cast<qsizetype>(size));
+    if (const std::optional<Catalogue> catalogue = load(bytes)) {
+        checkCatalogue(*catalogue);
+        checkDraws(*catalogue);
+    }
+    readOnAfterErrors(bytes);
+    return 0;
+}
