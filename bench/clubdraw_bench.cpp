@@ -65,7 +65,7 @@ double median(std::vector<double> values) {
 template <typename Load> Catalogue timeLoads(const char* reader, const QString& path, Load load) {
     std::vector<double> loadMs;
     Catalogue catalogue;
-    for (int run = 0; run < 5; ++run) {
+    for (int run = 0; run < 21; ++run) {
         QElapsedTimer clock;
         clock.start();
         Catalogue loaded = load(path);
@@ -74,7 +74,7 @@ template <typename Load> Catalogue timeLoads(const char* reader, const QString& 
     }
     const auto teams = std::count_if(catalogue.teams.begin(), catalogue.teams.end(),
                                      [](const TeamRecord& r) { return !r.team.isEmpty(); });
-    std::printf("load %lld teams (%lld bytes), %s: median %.2f ms, best %.2f ms of 5\n",
+    std::printf("load %lld teams (%lld bytes), %s: median %.2f ms, best %.2f ms of 21\n",
                 static_cast<long long>(teams), static_cast<long long>(QFileInfo(path).size()),
                 reader, median(loadMs), *std::min_element(loadMs.begin(), loadMs.end()));
     return catalogue;
@@ -120,14 +120,14 @@ void timeNationPool(const Catalogue& catalogue) {
     all.fill(true);
     std::vector<double> poolMs;
     int count = 0;
-    for (int run = 0; run < 5; ++run) {
+    for (int run = 0; run < 21; ++run) {
         QElapsedTimer clock;
         clock.start();
         count = buildNationPool(catalogue, all, DatabaseType::Normal).count();
         poolMs.push_back(clock.nsecsElapsed() / 1e6);
     }
     std::printf("nation draw, all nations ticked, over %d slots: %d teams pooled, median %.2f ms, "
-                "best %.2f ms of 5\n",
+                "best %.2f ms of 21\n",
                 catalogue.slotCount(), count, median(poolMs),
                 *std::min_element(poolMs.begin(), poolMs.end()));
 }
