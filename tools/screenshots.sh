@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/default}
 out=${2:-docs}
+mkdir -p "$out"
 cmake --build "$build" --target clubdraw_screenshots
 shoot() {
   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1400x24 -dpi 96" \
