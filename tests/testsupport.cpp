@@ -29,6 +29,13 @@ CandidatePool poolOf(std::initializer_list<const char*> teams, const char* natio
     return pool;
 }
 
+QStringList teamNames(const CandidatePool& pool) {
+    QStringList names;
+    for (const TeamRecord& record : pool.entries())
+        names << record.team;
+    return names;
+}
+
 Catalogue catalogueOf(const QStringList& lines) {
     return Catalogue::parse(lines.join(QString()));
 }

@@ -59,6 +59,9 @@ QString line(const QString& nation, const QString& division, const QString& suff
 CandidatePool poolOf(std::initializer_list<const char*> teams, const char* nation = "England",
                      const char* division = "Premier", const char* suffix = "(level 1)");
 
+// The team names of a pool, in pool order.
+QStringList teamNames(const CandidatePool& pool);
+
 // A catalogue of the given lines.
 Catalogue catalogueOf(const QStringList& lines);
 

@@ -93,11 +93,8 @@ void DivisionWindow::buildControls(SteadyClock clock) {
     m_result->placeLabels(QRect(twips(2040), twips(6000), twips(2775), twips(375)),
                           QRect(twips(2040), twips(6480), twips(3375), twips(495)), resultFont);
 
-    QWidget* const tabOrder[] = {m_allList,    m_selectedList, addButton,
-                                 addAllButton, removeButton,   removeAllButton,
-                                 findButton,   backButton,     clearButton};
-    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    setTabChain({m_allList, m_selectedList, addButton, addAllButton, removeButton, removeAllButton,
+                 findButton, backButton, clearButton});
 
     connect(addButton, &QPushButton::clicked, this, &DivisionWindow::addDivision);
     connect(addAllButton, &QPushButton::clicked, this, &DivisionWindow::addAllDivisions);

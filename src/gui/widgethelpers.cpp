@@ -80,6 +80,11 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     return button;
 }
 
+void setTabChain(std::initializer_list<QWidget*> widgets) {
+    for (auto it = widgets.begin(); it + 1 < widgets.end(); ++it)
+        QWidget::setTabOrder(*it, *(it + 1));
+}
+
 void bringToFront(QWidget* window) {
     // A minimised window would stay an icon, and the button seem dead.
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
+
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -36,6 +38,9 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& cap
 // A push button that is never the window's default, placed in twips.
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
                         int left, int top, int width, int height);
+
+// Sets the tab order to run through `widgets` in turn.
+void setTabChain(std::initializer_list<QWidget*> widgets);
 
 // Shows a single-instance window modeless and without owner, in front.
 void bringToFront(QWidget* window);

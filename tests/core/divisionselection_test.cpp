@@ -6,18 +6,12 @@
 using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
 using clubdraw::testing::line;
+using clubdraw::testing::teamNames;
 
 namespace {
 
 QStringList texts(const std::vector<QString>& labels) {
     return QStringList(labels.begin(), labels.end());
-}
-
-QStringList teamNames(const CandidatePool& pool) {
-    QStringList result;
-    for (const TeamRecord& record : pool.entries())
-        result << record.team;
-    return result;
 }
 
 TEST(CollectDivisions, listsEachPairOnceInFileOrder) {

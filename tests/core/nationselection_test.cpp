@@ -6,15 +6,9 @@
 using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
 using clubdraw::testing::line;
+using clubdraw::testing::teamNames;
 
 namespace {
-
-QStringList teamsOf(const CandidatePool& pool) {
-    QStringList teams;
-    for (const TeamRecord& r : pool.entries())
-        teams << r.team;
-    return teams;
-}
 
 NationTicks ticksOf(std::initializer_list<Nation> nations) {
     NationTicks ticks{};
@@ -39,14 +33,14 @@ TEST(NationPool, exactNamesDrawOrderAndCatalogueOrder) {
     const CandidatePool pool = buildNationPool(
         mixed, ticksOf({Nation::Usa, Nation::England, Nation::Argentina}), DatabaseType::Normal);
     // Nation order first (Argentina before England before USA), then file order.
-    EXPECT_EQ(teamsOf(pool), QStringList({"Boca Juniors", "Huracan", "Arsenal", "Kidderminster",
-                                          "Chelsea", "DC United"}));
+    EXPECT_EQ(teamNames(pool), QStringList({"Boca Juniors", "Huracan", "Arsenal", "Kidderminster",
+                                            "Chelsea", "DC United"}));
 }
 
 TEST(NationPool, minimumKeepsOnlyFlagZero) {
     const CandidatePool pool = buildNationPool(mixed, ticksOf({Nation::England, Nation::Argentina}),
                                                DatabaseType::Minimum);
-    EXPECT_EQ(teamsOf(pool), QStringList({"Boca Juniors", "Arsenal", "Chelsea"}));
+    EXPECT_EQ(teamNames(pool), QStringList({"Boca Juniors", "Arsenal", "Chelsea"}));
 }
 
 TEST(NationPool, nothingTickedOrSpareSlotFindsNothing) {

@@ -20,17 +20,11 @@ using clubdraw::testing::click;
 using clubdraw::testing::line;
 using clubdraw::testing::racingClock;
 using clubdraw::testing::ScriptedRandom;
+using clubdraw::testing::teamNames;
 using clubdraw::testing::texts;
 using clubdraw::testing::waitForReveal;
 
 namespace {
-
-QStringList teamNames(const CandidatePool& pool) {
-    QStringList result;
-    for (const TeamRecord& record : pool.entries())
-        result << record.team;
-    return result;
-}
 
 QListWidget* allList(const QWidget* w) {
     return child<QListWidget>(w, "allDivisionsList");
