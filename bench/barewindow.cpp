@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up figures: a bare Qt main window of the same size as
 // Clubdraw's, doing nothing else.
 #include <QApplication>

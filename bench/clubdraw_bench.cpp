@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures what a user waits for: loading the largest catalogue (beside the
 // previous, text-based reader), opening the division window on it, and the
 // reveal from the click to the bold result, beside the 2253 ms the schedule

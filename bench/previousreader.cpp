@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue reader as it was before the byte-based CatalogueReader:
 // it decodes the whole file to text first. Kept only so the benchmark can
 // time both readers on the same machine in the same run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and peak memory of Clubdraw beside a bare Qt main window of
 # the same size, on one Xvfb display in one run:
 # bash bench/startup.sh [BUILD_DIR] [RUNS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program again and again on the current X display and measures
 // what a user waits for: from the start to its first top-level window on
 // screen, and its peak resident memory once shown.

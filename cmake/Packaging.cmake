@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation layout and the Debian package.
 
 # A Debian package lives under /usr, and GNUInstallDirs picks Debian's

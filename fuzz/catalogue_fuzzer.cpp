@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds any bytes to the catalogue reader and, after every load, to the
 // draws built on the catalogue; aborts when an invariant breaks.
 #include "core/catalogue.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the catalogue fuzzer (preset "fuzz") and runs it for SECONDS over a
 # copy of the seed corpus in build/fuzz/corpus, so the repository is never
 # written to. Prints the executions and the coverage reached; exits non-zero

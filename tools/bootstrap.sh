@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, testing and running Clubdraw needs on Debian 12,
 # and only what is missing.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the README's pictures of both draw windows after a draw, from the
 // shipped catalogue and with a fixed result, so they come out the same on
 // every run: clubdraw_screenshots CATALOGUE OUTPUT_FOLDER

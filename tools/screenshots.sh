@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the README's screenshots on a real X server (Xvfb), as users see
 # the windows, at scale 1 and at the desktop scales 1.5 and 2:
 # bash tools/screenshots.sh [BUILD_DIR] [OUTPUT_FOLDER]

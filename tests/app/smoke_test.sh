@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on the offscreen platform: with its shipped
 # catalogue it must stay up; without one it must report error 53 with the
 # path. Then runs its command line as a user would.

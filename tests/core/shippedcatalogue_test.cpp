@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cataloguecheck.h"
 #include "core/divisionselection.h"
 #include "core/nationselection.h"

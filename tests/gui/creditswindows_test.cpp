@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/aboutwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/printbox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/divisionwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/resultpanel.h"

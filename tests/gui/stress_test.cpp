@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long seeded run of user actions over all four windows, checking after
 // every step what must always hold. CLUBDRAW_STRESS_SEED replays a run.
 #include "core/divisionselection.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a built tree, unpacks it and checks it as
 # installed: layout, metadata, and the program started through bin/clubdraw.
 # Usage: deb_package_test.sh CPACK BUILD_DIR SOURCE_DIR
