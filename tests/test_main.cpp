@@ -2,6 +2,8 @@
 #include "gui/application.h"
 #include "gui/errorbox.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +11,10 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test reads the user's or the system's own catalogue.
+    const QTemporaryDir noData;
+    qputenv("XDG_DATA_HOME", noData.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", noData.filePath(QStringLiteral("system")).toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     clubdraw::Application app(argc, argv);
     // A modal box would hang the run; tests that expect one install their own hook.

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QRadioButton>
@@ -51,6 +52,34 @@ ProgramFolder::ProgramFolder() = default;
 
 QString ProgramFolder::file() const {
     return Catalogue::pathIn(m_dir.path());
+}
+
+ScratchDataFolders::ScratchDataFolders()
+    : m_oldHome(qgetenv("XDG_DATA_HOME")), m_oldDirs(qgetenv("XDG_DATA_DIRS")) {
+    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", m_dir.filePath(QStringLiteral("system")).toLocal8Bit());
+}
+
+ScratchDataFolders::~ScratchDataFolders() {
+    qputenv("XDG_DATA_HOME", m_oldHome);
+    qputenv("XDG_DATA_DIRS", m_oldDirs);
+}
+
+QString ScratchDataFolders::userFolder() const {
+    return m_dir.filePath(QStringLiteral("home/clubdraw"));
+}
+
+QString ScratchDataFolders::systemFolder() const {
+    return m_dir.filePath(QStringLiteral("system/clubdraw"));
+}
+
+QString ScratchDataFolders::put(const QString& folder, const QByteArray& bytes) {
+    QDir().mkpath(folder);
+    const QString path = Catalogue::pathIn(folder);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
 }
 
 QByteArray generatedCatalogue(int count, const QString& nation, int divisions) {

@@ -78,6 +78,24 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Scratch user and system data folders in place of the real ones, for as
+// long as it lives.
+class ScratchDataFolders {
+public:
+    ScratchDataFolders();
+    ~ScratchDataFolders();
+    // $XDG_DATA_HOME/clubdraw and the one $XDG_DATA_DIRS/clubdraw.
+    QString userFolder() const;
+    QString systemFolder() const;
+    // Writes a catalogue file into `folder`, making it; returns its path.
+    static QString put(const QString& folder, const QByteArray& bytes);
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldHome;
+    QByteArray m_oldDirs;
+};
+
 // `count` teams, "Team n", spread over `divisions` divisions of `nation`.
 QByteArray generatedCatalogue(int count, const QString& nation = QStringLiteral("England"),
                               int divisions = 1);

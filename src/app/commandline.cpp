@@ -3,6 +3,7 @@
 
 #include "core/catalogue.h"
 #include "core/cataloguecheck.h"
+#include "core/cataloguelocation.h"
 #include "core/divisionselection.h"
 #include "core/namesuggestion.h"
 #include "core/nationselection.h"
@@ -12,9 +13,12 @@
 #include "gui/errorbox.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -28,14 +32,16 @@ namespace {
 
 const QString programName = QStringLiteral("clubdraw");
 
-enum class Command { None, Check, Draw, List };
+enum class Command { None, Catalogue, Check, Draw, List };
 
 struct CommandName {
     const char* name;
     Command command;
 };
-constexpr CommandName commandNames[] = {
-    {"check", Command::Check}, {"draw", Command::Draw}, {"list", Command::List}};
+constexpr CommandName commandNames[] = {{"catalogue", Command::Catalogue},
+                                        {"check", Command::Check},
+                                        {"draw", Command::Draw},
+                                        {"list", Command::List}};
 
 Command commandNamed(const QString& name) {
     for (const CommandName& c : commandNames)
@@ -100,6 +106,8 @@ public:
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({help, version, catalogue});
         const bool all = !command;
+        if (all || command == Command::Catalogue)
+            parser.addOptions({copy, force});
         if (all || command == Command::Check)
             parser.addOption(strict);
         if (all || command == Command::Draw)
@@ -109,13 +117,23 @@ public:
             parser.setApplicationDescription(QStringLiteral(
                 "Draws a random football club to manage. Without a command it opens the\n"
                 "window; the commands work without one:\n"
+                "  catalogue [--copy]       show the catalogue in use, or make your own copy\n"
                 "  check [FILE]             report every problem of a catalogue\n"
                 "  draw                     draw clubs and print them\n"
                 "  list nations|divisions   print what can be drawn, with club counts\n"
                 "'clubdraw COMMAND --help' tells more."));
             parser.addPositionalArgument(QStringLiteral("command"),
-                                         QStringLiteral("check, draw or list."),
+                                         QStringLiteral("catalogue, check, draw or list."),
                                          QStringLiteral("[command]"));
+            break;
+        case Command::Catalogue:
+            parser.setApplicationDescription(QStringLiteral(
+                "Prints the path of the catalogue in use: the first kortliste_eng.txt found\n"
+                "beside the program, in your data folder (~/.local/share/clubdraw) or in the\n"
+                "system's (/usr/share/clubdraw). --copy puts a copy of it in your data folder,\n"
+                "to edit; from then on the window and every command read your copy."));
+            parser.addPositionalArgument(QStringLiteral("catalogue"),
+                                         QStringLiteral("Show or copy the catalogue."));
             break;
         case Command::Check:
             parser.setApplicationDescription(QStringLiteral(
@@ -126,7 +144,7 @@ public:
                                          QStringLiteral("Check a catalogue."));
             parser.addPositionalArgument(
                 QStringLiteral("FILE"),
-                QStringLiteral("The catalogue to check; by default the one the window reads."),
+                QStringLiteral("The catalogue to check; by default the one in use."),
                 QStringLiteral("[FILE]"));
             break;
         case Command::Draw:
@@ -166,10 +184,16 @@ public:
                                   QStringLiteral("Show this help.")};
     const QCommandLineOption version{QStringLiteral("version"),
                                      QStringLiteral("Show the version.")};
-    const QCommandLineOption catalogue{
-        QStringLiteral("catalogue"),
-        QStringLiteral("Read FILE instead of the catalogue beside the program."),
-        QStringLiteral("FILE")};
+    const QCommandLineOption catalogue{QStringLiteral("catalogue"),
+                                       QStringLiteral("Read FILE instead of the catalogue in use."),
+                                       QStringLiteral("FILE")};
+    const QCommandLineOption copy{
+        QStringLiteral("copy"),
+        QStringLiteral("Copy the catalogue in use into your data folder and print the copy's "
+                       "path.")};
+    const QCommandLineOption force{
+        QStringLiteral("force"),
+        QStringLiteral("With --copy: replace a copy you already have (your edits are lost).")};
     const QCommandLineOption strict{QStringLiteral("strict"),
                                     QStringLiteral("Fail on warnings too.")};
     const QCommandLineOption nation{
@@ -224,9 +248,10 @@ QString commonMistake(const Options& options) {
     return {};
 }
 
-QString cataloguePathOf(const Options& options, const QString& programFolder) {
+// --catalogue FILE, or empty for the catalogue in use.
+QString givenCatalogue(const Options& options) {
     return options.parser.isSet(options.catalogue) ? options.parser.value(options.catalogue)
-                                                   : Catalogue::pathIn(programFolder);
+                                                   : QString();
 }
 
 // Everything a command needs besides its own options.
@@ -249,11 +274,25 @@ struct Context {
         return runErrorExitStatus;
     }
 
-    QString cataloguePath() const { return cataloguePathOf(options, programFolder); }
-
-    std::optional<Catalogue> load() const {
+    // The catalogue in use; empty after reporting that there is none.
+    std::optional<CatalogueFile> find() const {
         try {
-            return Catalogue::load(cataloguePath());
+            return findCatalogue(programFolder, givenCatalogue(options));
+        } catch (const RunError& error) {
+            failure(error.oneLine());
+            return std::nullopt;
+        }
+    }
+
+    // `path`, when given, receives the file's path.
+    std::optional<Catalogue> load(QString* path = nullptr) const {
+        const std::optional<CatalogueFile> file = find();
+        if (!file)
+            return std::nullopt;
+        if (path)
+            *path = file->path;
+        try {
+            return Catalogue::load(file->path);
         } catch (const RunError& error) {
             failure(error.oneLine());
             return std::nullopt;
@@ -357,7 +396,8 @@ int runDraw(const Context& c) {
         return c.failure(QStringLiteral(
             "nothing to draw from: give nations (--nation, --preset) or --division"));
 
-    const std::optional<Catalogue> catalogue = c.load();
+    QString cataloguePath;
+    const std::optional<Catalogue> catalogue = c.load(&cataloguePath);
     if (!catalogue)
         return runErrorExitStatus;
     CandidatePool pool;
@@ -377,7 +417,7 @@ int runDraw(const Context& c) {
             if (keys.size() == before)
                 return c.failure(
                     QStringLiteral("no division \"%1\" in %2%3")
-                        .arg(label, c.cataloguePath(), didYouMean(nearestName(label, labels))));
+                        .arg(label, cataloguePath, didYouMean(nearestName(label, labels))));
         }
         pool = buildDivisionPool(*catalogue, keys);
     }
@@ -427,13 +467,94 @@ void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStrea
         out << indent << printable(name).leftJustified(width) << "  " << counts << '\n';
 }
 
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+bool samePath(const QString& a, const QString& b) {
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// The copy `clubdraw catalogue --copy` makes of the catalogue in use.
+int copyCatalogue(const Context& c, const CatalogueFile& inUse) {
+    if (inUse.origin == CatalogueOrigin::BesideProgram)
+        return c.failure(QStringLiteral("the catalogue in use, %1, lies beside the program and "
+                                        "is the one to edit; nothing copied")
+                             .arg(shownPath(inUse.path)));
+    const QString target = userCataloguePath();
+    const bool force = c.parser().isSet(c.options.force);
+    QString source = inUse.path;
+    if (samePath(source, target)) {
+        // Forcing a fresh copy over one's own copy means starting again from
+        // the catalogue installed with the program.
+        if (!force)
+            return c.failure(QStringLiteral("%1 is already your own copy and the one in use; "
+                                            "edit it, or add --force to replace it with the "
+                                            "installed catalogue")
+                                 .arg(shownPath(target)));
+        source.clear();
+        for (const CatalogueFile& candidate : catalogueCandidates(c.programFolder))
+            if (candidate.origin == CatalogueOrigin::SystemData &&
+                QFileInfo::exists(candidate.path)) {
+                source = candidate.path;
+                break;
+            }
+        if (source.isEmpty())
+            return c.failure(
+                QStringLiteral("no installed catalogue to replace %1 with").arg(shownPath(target)));
+    } else if (QFileInfo::exists(target) && !force) {
+        return c.failure(QStringLiteral("%1 already exists; add --force to replace it (your "
+                                        "edits in it are lost)")
+                             .arg(shownPath(target)));
+    }
+
+    QByteArray bytes;
+    try {
+        bytes = Catalogue::readFile(source);
+    } catch (const RunError& error) {
+        return c.failure(error.oneLine());
+    }
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(folder))
+        return c.failure(
+            QStringLiteral("cannot make the folder %1; nothing copied").arg(shownPath(folder)));
+    // Written whole or not at all: a failed copy never leaves half a catalogue.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return c.failure(QStringLiteral("cannot write %1: %2; nothing copied")
+                             .arg(shownPath(target), file.errorString()));
+    c.out << shownPath(target) << '\n';
+    return 0;
+}
+
+int runCatalogue(const Context& c) {
+    if (!c.arguments.isEmpty())
+        return c.usageError(QStringLiteral("unexpected argument '%1'").arg(c.arguments.first()));
+    if (c.parser().isSet(c.options.force) && !c.parser().isSet(c.options.copy))
+        return c.usageError(QStringLiteral("--force goes with --copy"));
+    const std::optional<CatalogueFile> inUse = c.find();
+    if (!inUse)
+        return runErrorExitStatus;
+    if (c.parser().isSet(c.options.copy))
+        return copyCatalogue(c, *inUse);
+    c.out << shownPath(inUse->path) << '\n';
+    return 0;
+}
+
 int runCheck(const Context& c) {
     if (c.arguments.size() > 1)
         return c.usageError(QStringLiteral("unexpected argument '%1'").arg(c.arguments[1]));
     if (!c.arguments.isEmpty() && c.parser().isSet(c.options.catalogue))
         return c.usageError(
             QStringLiteral("give the catalogue as FILE or with --catalogue, not both"));
-    const QString path = c.arguments.isEmpty() ? c.cataloguePath() : c.arguments.first();
+    QString path;
+    if (!c.arguments.isEmpty()) {
+        path = c.arguments.first();
+    } else if (const std::optional<CatalogueFile> file = c.find()) {
+        path = file->path;
+    } else {
+        return runErrorExitStatus;
+    }
     const CheckReport report = checkCatalogueFile(path);
     for (const CheckFinding& finding : report.findings) {
         c.out << path << ':';
@@ -519,8 +640,7 @@ Route routeOf(const QStringList& arguments) {
     return qtMayOwnIt ? Route::Window : Route::Console;
 }
 
-std::optional<QString> windowCatalogue(const QStringList& arguments, const QString& programFolder,
-                                       QTextStream& err) {
+std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream& err) {
     Options options(Command::None);
     if (!options.parser.parse(arguments)) {
         usageError(options, err, options.parser.errorText());
@@ -533,7 +653,7 @@ std::optional<QString> windowCatalogue(const QStringList& arguments, const QStri
         usageError(options, err, mistake);
         return std::nullopt;
     }
-    return cataloguePathOf(options, programFolder);
+    return givenCatalogue(options);
 }
 
 int runConsole(const QStringList& arguments, const QString& programFolder, QTextStream& out,
@@ -564,6 +684,8 @@ int runConsole(const QStringList& arguments, const QString& programFolder, QText
     rest.removeFirst();
     const Context context{options, rest, programFolder, out, err};
     switch (command) {
+    case Command::Catalogue:
+        return runCatalogue(context);
     case Command::Check:
         return runCheck(context);
     case Command::Draw:

@@ -19,13 +19,12 @@ inline constexpr int usageExitStatus = 2;
 enum class Route { Window, Console };
 Route routeOf(const QStringList& arguments);
 
-// The catalogue the window reads: --catalogue FILE, or the one beside the
-// program. Empty after wrong arguments, which it reports on `err`.
-std::optional<QString> windowCatalogue(const QStringList& arguments, const QString& programFolder,
-                                       QTextStream& err);
+// The window's --catalogue FILE, or an empty text for the catalogue in use.
+// Nothing after wrong arguments, which it reports on `err`.
+std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream& err);
 
-// Runs what needs no window: --help, --version and the commands check,
-// draw and list. `arguments` start with the program, as
+// Runs what needs no window: --help, --version and the commands catalogue,
+// check, draw and list. `arguments` start with the program, as
 // QCoreApplication::arguments() does. Returns the exit status.
 int runConsole(const QStringList& arguments, const QString& programFolder, QTextStream& out,
                QTextStream& err);

@@ -22,11 +22,10 @@ int main(int argc, char** argv) {
 
     clubdraw::Application app(argc, argv);
     QTextStream err(stderr);
-    const auto catalogue =
-        clubdraw::windowCatalogue(app.arguments(), QCoreApplication::applicationDirPath(), err);
+    const auto catalogue = clubdraw::windowCatalogue(app.arguments(), err);
     if (!catalogue)
         return clubdraw::usageExitStatus;
-    auto mainWindow = clubdraw::startUp(*catalogue);
+    auto mainWindow = clubdraw::startUp(QCoreApplication::applicationDirPath(), *catalogue);
     if (!mainWindow)
         return clubdraw::runErrorExitStatus;
     mainWindow->show();

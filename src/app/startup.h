@@ -9,9 +9,9 @@ namespace clubdraw {
 
 class MainWindow;
 
-// Loads the catalogue file and builds the main window, not yet shown. When
-// the catalogue cannot be read it reports the error and returns null: no
-// window is ever shown.
-std::unique_ptr<MainWindow> startUp(const QString& cataloguePath);
+// Loads the catalogue, `givenCatalogue` or else the one in use, and builds
+// the main window, not yet shown. When there is no catalogue or it cannot be
+// read it reports the error and returns null: no window is ever shown.
+std::unique_ptr<MainWindow> startUp(const QString& programFolder, const QString& givenCatalogue);
 
 } // namespace clubdraw

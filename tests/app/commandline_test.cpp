@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,6 +16,7 @@
 using namespace clubdraw;
 using clubdraw::testing::line;
 using clubdraw::testing::ProgramFolder;
+using clubdraw::testing::ScratchDataFolders;
 
 namespace {
 
@@ -92,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageRow{{"draw", "--catalogue", "", "--nation", "England"},
                                "--catalogue wants a file name"},
                       UsageRow{{"check", "a.txt", "--catalogue", "b.txt"}, "not both"},
-                      UsageRow{{"check", "--count", "2"}, "Unknown option 'count'"}));
+                      UsageRow{{"check", "--count", "2"}, "Unknown option 'count'"},
+                      UsageRow{{"catalogue", "--force"}, "--force goes with --copy"}));
 
 TEST(CommandLine, onlyTheWindowTakesQtsOptionsAndADisplay) {
     const struct {
@@ -117,10 +120,9 @@ TEST(CommandLine, theWindowReadsTheCatalogueItIsGiven) {
     QString errors;
     QTextStream err(&errors);
     const auto windowGets = [&](const Words& arguments) {
-        return windowCatalogue(QStringList{QStringLiteral("clubdraw")} + args(arguments),
-                               QStringLiteral("/opt/clubdraw"), err);
+        return windowCatalogue(QStringList{QStringLiteral("clubdraw")} + args(arguments), err);
     };
-    EXPECT_EQ(windowGets({}), Catalogue::pathIn(QStringLiteral("/opt/clubdraw")));
+    EXPECT_EQ(windowGets({}), QString());
     EXPECT_EQ(windowGets({"--catalogue", "/tmp/mine.txt"}), QStringLiteral("/tmp/mine.txt"));
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(windowGets({"-platform"}), std::nullopt);
@@ -250,18 +252,72 @@ TEST(CommandLine, listShowsWhatTheDrawOptionsTakeWithClubCounts) {
                              "Italy Serie C1      1 club\n"));
 }
 
-TEST(CommandLine, theCatalogueComesFromBesideTheProgramOrFromCatalogue) {
+TEST(CommandLine, aMissingCatalogueIsError53AndCatalogueReadsAnother) {
+    const ScratchDataFolders data;
     const ProgramFolder empty;
     const Outcome missing = run(args({"list", "nations"}), empty.path());
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(
-        missing.err,
-        QStringLiteral("clubdraw: run-time error 53: File not found (%1)\n").arg(empty.file()));
+    EXPECT_TRUE(missing.err.startsWith(
+        QStringLiteral("clubdraw: run-time error 53: File not found (Tried, in this order: %1, ")
+            .arg(empty.file())))
+        << missing.err.toStdString();
 
     const Outcome other =
         run(args({"list", "divisions", "--catalogue"}) << catalogueFolder().file(), empty.path());
     EXPECT_EQ(other.status, 0);
     EXPECT_TRUE(other.out.startsWith(QStringLiteral("England Premier")));
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(CommandLine, catalogueShowsTheOneInUseAndCopyMakesTheUsersOwn) {
+    const ScratchDataFolders data;
+    const ProgramFolder program;
+    const QByteArray shipped = line("Wales", "League", "", 0, "Barry Town").toLatin1();
+    const QString system = ScratchDataFolders::put(data.systemFolder(), shipped);
+    const QString user = Catalogue::pathIn(data.userFolder());
+    const auto outOf = [&](const Words& arguments) {
+        const Outcome o = run(args(arguments), program.path());
+        return std::make_pair(o.status, o.status == 0 ? o.out : o.err);
+    };
+
+    EXPECT_EQ(outOf({"catalogue"}), std::make_pair(0, system + u'\n'));
+    EXPECT_TRUE(outOf({"check"}).second.startsWith(system + u':'));
+    EXPECT_EQ(outOf({"catalogue", "--copy"}), std::make_pair(0, user + u'\n'));
+    EXPECT_EQ(contentsOf(user), shipped);
+    EXPECT_EQ(outOf({"catalogue"}), std::make_pair(0, user + u'\n'));
+
+    // An edited copy is never overwritten by accident; --force starts afresh.
+    ScratchDataFolders::put(data.userFolder(), "edited");
+    const auto again = outOf({"catalogue", "--copy"});
+    EXPECT_EQ(again.first, 1);
+    EXPECT_TRUE(again.second.contains(QStringLiteral("--force"))) << again.second.toStdString();
+    EXPECT_EQ(contentsOf(user), QByteArray("edited"));
+    EXPECT_EQ(outOf({"catalogue", "--copy", "--force"}), std::make_pair(0, user + u'\n'));
+    EXPECT_EQ(contentsOf(user), shipped);
+
+    // The file beside the program is already the one to edit.
+    ScratchDataFolders::put(program.path(), "beside");
+    const auto beside = outOf({"catalogue", "--copy", "--force"});
+    EXPECT_EQ(beside.first, 1);
+    EXPECT_TRUE(beside.second.contains(program.file())) << beside.second.toStdString();
+    EXPECT_EQ(contentsOf(user), shipped);
+}
+
+TEST(CommandLine, copyIntoAFolderThatCannotBeMadeFailsClearly) {
+    const ScratchDataFolders data;
+    const ProgramFolder program;
+    ScratchDataFolders::put(data.systemFolder(), "A,B,,0,C\n");
+    // A file where a folder above the user's data folder should be.
+    const QString blocker = program.path() + QStringLiteral("/blocker");
+    QFile(blocker).open(QIODevice::WriteOnly);
+    qputenv("XDG_DATA_HOME", (blocker + QStringLiteral("/home")).toLocal8Bit());
+    const Outcome o = run(args({"catalogue", "--copy"}), program.path());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.contains(QStringLiteral("cannot make the folder"))) << o.err.toStdString();
 }
 
 // Three errors and two warnings, planted in the file.

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on the offscreen platform: with its shipped
 # catalogue it must stay up; without one it must report error 53 with the
-# path. Then runs its command line as a user would.
+# places tried. Then runs its command line as a user would.
 set -u
 binary=$1
 export QT_QPA_PLATFORM=offscreen
@@ -19,11 +19,13 @@ fi
 
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# Nothing of the user's or the system's own data is read.
+export XDG_DATA_HOME=$dir/home XDG_DATA_DIRS=$dir/system
 cp "$binary" "$dir/clubdraw"
 # The error box waits for the user; the report on stderr comes first.
 timeout 3 "$dir/clubdraw" >/dev/null 2>"$dir/stderr"
-if grep -q "run-time error 53: File not found ($dir/kortliste_eng.txt)" "$dir/stderr"; then
-  echo "ok: a missing catalogue is reported as error 53 with its path"
+if grep -qF "run-time error 53: File not found (Tried, in this order: $dir/kortliste_eng.txt, $dir/home/clubdraw/kortliste_eng.txt, $dir/system/clubdraw/kortliste_eng.txt" "$dir/stderr"; then
+  echo "ok: a missing catalogue is reported as error 53 with every place tried"
 else
   fail "missing catalogue not reported; stderr was: $(cat "$dir/stderr")"
 fi

@@ -31,7 +31,7 @@ TEST(StartUp, catalogueErrorsAreReportedAndNoWindowIsMade) {
     for (const auto& c : cases) {
         std::vector<int> reported;
         ErrorBox::setHook([&](const RunError& error) { reported.push_back(error.number()); });
-        EXPECT_EQ(startUp(c.folder->file()), nullptr);
+        EXPECT_EQ(startUp(c.folder->path(), {}), nullptr);
         EXPECT_EQ(reported, std::vector<int>{c.number});
     }
     ErrorBox::setHook(
@@ -40,7 +40,7 @@ TEST(StartUp, catalogueErrorsAreReportedAndNoWindowIsMade) {
 
 TEST(StartUp, goodCatalogueGivesAHiddenMainWindowDrawingFromIt) {
     const ProgramFolder folder(generatedCatalogue(3));
-    const auto window = startUp(folder.file());
+    const auto window = startUp(QString(), folder.file());
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->isVisible());
     window->show();
