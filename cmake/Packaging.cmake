@@ -1,39 +1,80 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installation layout and the Debian package.
-
-# A Debian package lives under /usr, and GNUInstallDirs picks Debian's
-# multiarch libdir only for that prefix; --prefix still overrides it.
-if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
-  set(CMAKE_INSTALL_PREFIX /usr CACHE PATH "Install path prefix" FORCE)
-endif()
+#
+# The program goes to bin/, its catalogue to share/clubdraw/, where the
+# program looks for it (see CLUBDRAW_DATA_FROM_PROGRAM in src/). A package
+# gets /usr from CPACK_PACKAGING_INSTALL_PREFIX; `cmake --install --prefix DIR`
+# lays out the same tree under DIR.
 include(GNUInstallDirs)
 
 set(CLUBDRAW_APP_ID io.github.clubdraw.clubdraw)
-set(CLUBDRAW_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/clubdraw)
 
-# The program reads its catalogue from its own folder, so both go there.
-install(TARGETS clubdraw RUNTIME DESTINATION ${CLUBDRAW_PROGRAM_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/data/kortliste_eng.txt DESTINATION ${CLUBDRAW_PROGRAM_DIR})
-
-# bin/clubdraw is a relative link, so the tree can be moved (DESTDIR, a
-# package); the program resolves it to find its folder.
-file(RELATIVE_PATH clubdraw_link_target
-  ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/clubdraw/clubdraw)
-set(clubdraw_link ${CMAKE_CURRENT_BINARY_DIR}/packaging/bin/clubdraw)
-file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/packaging/bin)
-file(CREATE_LINK ${clubdraw_link_target} ${clubdraw_link} SYMBOLIC)
-install(FILES ${clubdraw_link} DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS clubdraw RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/data/kortliste_eng.txt
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/clubdraw)
 
 install(FILES packaging/${CLUBDRAW_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/${CLUBDRAW_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES packaging/${CLUBDRAW_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES docs/clubdraw.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-set(CLUBDRAW_PACKAGE_MAINTAINER "The Clubdraw developers <clubdraw@example.org>"
-    CACHE STRING "Maintainer named in the Debian package")
+find_package(Git QUIET)
+function(clubdraw_git_log format out)
+  set(${out} "" PARENT_SCOPE)
+  if(GIT_FOUND)
+    execute_process(COMMAND ${GIT_EXECUTABLE} log -1 ${format}
+                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    set(${out} "${value}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Who maintains the package, found as Debian's own tools find it: DEBFULLNAME
+# and DEBEMAIL, else the author of the source tree's latest commit.
+if(DEFINED ENV{DEBEMAIL})
+  set(clubdraw_maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+  clubdraw_git_log("--format=%an <%ae>" clubdraw_maintainer)
+  if(NOT clubdraw_maintainer)
+    set(clubdraw_maintainer "The Clubdraw developers")
+    message(WARNING "No maintainer address: set DEBEMAIL (and DEBFULLNAME) or "
+                    "CLUBDRAW_PACKAGE_MAINTAINER before building the package")
+  endif()
+endif()
+set(CLUBDRAW_PACKAGE_MAINTAINER "${clubdraw_maintainer}"
+    CACHE STRING "Maintainer named in the Debian package and its changelog")
+
+# The release date the changelog, man page and metainfo give: that of the
+# latest commit, so the same source gives the same package.
+clubdraw_git_log(--format=%aD CLUBDRAW_RELEASE_DATE)
+clubdraw_git_log(--format=%as CLUBDRAW_RELEASE_DAY)
+if(NOT CLUBDRAW_RELEASE_DATE)
+  string(TIMESTAMP CLUBDRAW_RELEASE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+  string(TIMESTAMP CLUBDRAW_RELEASE_DAY "%Y-%m-%d" UTC)
+endif()
+
+# Files that show the version get it from project().
+set(generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+configure_file(packaging/${CLUBDRAW_APP_ID}.metainfo.xml.in
+               ${generated}/${CLUBDRAW_APP_ID}.metainfo.xml @ONLY)
+configure_file(docs/clubdraw.1.in ${generated}/clubdraw.1 @ONLY)
+configure_file(packaging/changelog.in ${generated}/changelog @ONLY)
+install(FILES ${generated}/${CLUBDRAW_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Debian wants the man page and the changelog compressed, reproducibly.
+find_program(CLUBDRAW_GZIP gzip REQUIRED)
+foreach(file clubdraw.1 changelog)
+  add_custom_command(OUTPUT ${generated}/${file}.gz
+                     COMMAND ${CLUBDRAW_GZIP} -9n -c ${generated}/${file} > ${generated}/${file}.gz
+                     DEPENDS ${generated}/${file} VERBATIM)
+endforeach()
+add_custom_target(clubdraw_compressed_docs ALL
+                  DEPENDS ${generated}/clubdraw.1.gz ${generated}/changelog.gz)
+install(FILES ${generated}/clubdraw.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${generated}/changelog.gz packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME clubdraw)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME clubdraw)
@@ -50,8 +91,9 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CLUBDRAW_PACKAGE_MAINTAINER})
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/clubdraw/clubdraw)
+# A helper for a game rather than a game: games go to /usr/games, and this
+# is an ordinary program in /usr/bin.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows ask for these fonts by name; nothing links them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-ebgaramond")

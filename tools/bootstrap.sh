@@ -11,7 +11,7 @@ packages=(
   fonts-liberation fonts-ebgaramond
   # CPack's DEB dependency scan, and the packaging test's validators
   # (groff-base formats the man page).
-  dpkg-dev file desktop-file-utils appstream groff-base
+  dpkg-dev file desktop-file-utils appstream groff-base lintian
   # The fuzzer (fuzz/run.sh): clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
 )

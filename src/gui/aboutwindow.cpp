@@ -10,13 +10,14 @@
 namespace clubdraw {
 
 QStringList AboutWindow::creditLines() {
+    // No made-up address: the project has none to give yet.
     return {QStringLiteral("by"),
             QString(),
-            QStringLiteral("  The Clubdraw project"),
-            QStringLiteral("  1 Example Street"),
-            QStringLiteral("  EX1 2AB Exampleton, Exampleland"),
+            QStringLiteral("  The Clubdraw developers"),
+            QStringLiteral("  Free software under the GNU GPL,"),
+            QStringLiteral("  version 3 or later"),
             QString(),
-            QStringLiteral("  clubdraw@example.org (valid to 12/2030)")};
+            QStringLiteral("  No e-mail address yet (as of 12/2026)")};
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : CreditsWindow(creditLines(), parent) {

@@ -10,9 +10,14 @@
 namespace clubdraw {
 
 QStringList ThanksWindow::thanksLines() {
-    return {QStringLiteral("Ada Example"),      QStringLiteral("ada@example.org"), QString(),
-            QStringLiteral("Ben Sample"),       QStringLiteral("ben@example.org"), QString(),
-            QStringLiteral("Cleo Placeholder"), QStringLiteral("cleo@example.org")};
+    return {QStringLiteral("The Qt Project"),
+            QStringLiteral("for the Qt toolkit"),
+            QString(),
+            QStringLiteral("The Debian Project"),
+            QStringLiteral("for the system it is built on"),
+            QString(),
+            QStringLiteral("Every player who reports a fault"),
+            QStringLiteral("for making Clubdraw better")};
 }
 
 ThanksWindow::ThanksWindow(QWidget* parent) : CreditsWindow(thanksLines(), parent) {

@@ -94,8 +94,6 @@ TEST_F(CreditsFixture, backHidesAndTheMenuShowsTheSameWindowAgain) {
         EXPECT_FALSE(thanks[i].isEmpty());
         EXPECT_FALSE(thanks[i].startsWith(u' '));
     }
-    for (int i : {1, 4, 7})
-        EXPECT_TRUE(thanks[i].endsWith(QStringLiteral("@example.org")));
 }
 
 // Lines wider than their box would be cut off at its edge.

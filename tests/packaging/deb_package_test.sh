@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a built tree, unpacks it and checks it as
-# installed: layout, metadata, and the program started through bin/clubdraw.
+# installed: layout, metadata, lintian, the catalogue search, and the
+# program started.
 # Usage: deb_package_test.sh CPACK BUILD_DIR SOURCE_DIR
 set -u
 cpack=$1
 build_dir=$2
 source_dir=$3
 
-for tool in dpkg-deb dpkg-shlibdeps dpkg-architecture file; do
+for tool in dpkg-deb dpkg-shlibdeps file; do
   if ! command -v "$tool" >/dev/null; then
     echo "skipped: $tool is not installed (tools/bootstrap.sh installs the packaging tools)"
     exit 77
@@ -42,28 +43,26 @@ version=$(dpkg-deb -f "$deb" Version)
 
 root=$scratch/root
 dpkg -x "$deb" "$root"
-multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-program_dir=$root/usr/lib/$multiarch/clubdraw
+program=$root/usr/bin/clubdraw
+catalogue=$root/usr/share/clubdraw/kortliste_eng.txt
 app_id=io.github.clubdraw.clubdraw
 desktop=$root/usr/share/applications/$app_id.desktop
 icon=$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
-manpage=$root/usr/share/man/man1/clubdraw.1
+manpage=$root/usr/share/man/man1/clubdraw.1.gz
+doc=$root/usr/share/doc/clubdraw
 
-[ -x "$program_dir/clubdraw" ] || fail "no program at usr/lib/$multiarch/clubdraw/clubdraw"
-cmp -s "$program_dir/kortliste_eng.txt" "$source_dir/data/kortliste_eng.txt" ||
-  fail "the catalogue beside the program differs from data/kortliste_eng.txt"
-link=$root/usr/bin/clubdraw
-if [ ! -L "$link" ]; then
-  fail "usr/bin/clubdraw is not a symbolic link"
-elif [[ $(readlink "$link") == /* ]]; then
-  fail "usr/bin/clubdraw points to an absolute path: $(readlink "$link")"
-elif [ "$(realpath "$link")" != "$(realpath "$program_dir/clubdraw")" ]; then
-  fail "usr/bin/clubdraw points to $(readlink "$link"), not the program"
-fi
-for f in "$desktop" "$icon" "$metainfo" "$manpage"; do
+[ -x "$program" ] && [ ! -L "$program" ] || fail "no program at usr/bin/clubdraw"
+cmp -s "$catalogue" "$source_dir/data/kortliste_eng.txt" ||
+  fail "usr/share/clubdraw/kortliste_eng.txt differs from data/kortliste_eng.txt"
+for f in "$desktop" "$icon" "$metainfo" "$manpage" "$doc/copyright" "$doc/changelog.gz"; do
   [ -f "$f" ] || fail "missing ${f#"$root"/}"
 done
+# Everything that shows the version shows the package's.
+[[ $(zcat "$manpage" | grep '^\.TH') == *"Clubdraw $version"* ]] || fail "the man page is not of $version"
+[[ $(zcat "$doc/changelog.gz" | head -1) == "clubdraw ($version) "* ]] ||
+  fail "the changelog does not start with $version"
+[[ $("$program" --version) == "clubdraw $version" ]] || fail "clubdraw --version is not $version"
 
 # The menu entry must start and show what the package installs.
 if [ -f "$desktop" ]; then
@@ -94,24 +93,44 @@ else
 fi
 
 if command -v groff >/dev/null && [ -f "$manpage" ]; then
-  out=$(groff -man -Tutf8 -ww -z "$manpage" 2>&1)
+  out=$(zcat "$manpage" | groff -man -Tutf8 -ww -z 2>&1)
   if [ $? -ne 0 ] || [ -n "$out" ]; then fail "groff warns about the man page: $out"; fi
 else
   echo "note: the man page was not formatted"
 fi
 
-# Started through the link from elsewhere, it must find its catalogue and
-# stay up; a missing one reports error 53 and waits on its message box.
+if command -v lintian >/dev/null; then
+  out=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v '^running with root privileges')
+  if grep -q '^[EW]:' <<<"$out"; then fail "lintian: $out"; fi
+else
+  echo "note: lintian not run (tools/bootstrap.sh installs it)"
+fi
+
+# The catalogue search, on the unpacked tree with scratch data folders:
+# the system copy, then a user copy over it, then one beside the program
+# over both.
+export XDG_DATA_HOME=$scratch/home XDG_DATA_DIRS=$root/usr/share
+in_use() { "$program" catalogue 2>&1; }
+[ "$(in_use)" = "$catalogue" ] || fail "catalogue in use is $(in_use), not the system copy"
+copy=$("$program" catalogue --copy 2>&1)
+[ "$copy" = "$XDG_DATA_HOME/clubdraw/kortliste_eng.txt" ] && cmp -s "$copy" "$catalogue" ||
+  fail "catalogue --copy gave: $copy"
+[ "$(in_use)" = "$copy" ] || fail "the user's copy does not win over the system's: $(in_use)"
+cp "$catalogue" "$root/usr/bin/kortliste_eng.txt"
+[ "$(in_use)" = "$root/usr/bin/kortliste_eng.txt" ] ||
+  fail "the file beside the program does not win: $(in_use)"
+rm "$root/usr/bin/kortliste_eng.txt" "$copy"
+
+# Started from elsewhere, it must find its catalogue and stay up; a missing
+# one reports error 53 and waits on its message box.
 cd "$scratch"
-QT_QPA_PLATFORM=offscreen timeout 3 "$link" >/dev/null 2>"$scratch/stderr"
+QT_QPA_PLATFORM=offscreen timeout 3 "$program" >/dev/null 2>"$scratch/stderr"
 rc=$?
 [ "$rc" -eq 124 ] || fail "the installed clubdraw exited early with status $rc"
 if grep -q "run-time error" "$scratch/stderr"; then
   fail "the installed clubdraw reported: $(grep "run-time error" "$scratch/stderr")"
 fi
+"$program" check >"$scratch/check" 2>&1 || fail "the installed clubdraw check failed: $(cat "$scratch/check")"
 
-# The commands find the catalogue beside the program through the link too.
-"$link" check >"$scratch/check" 2>&1 || fail "the installed clubdraw check failed: $(cat "$scratch/check")"
-
-[ $status -eq 0 ] && echo "ok: $(basename "$deb") unpacks and runs from its link"
+[ $status -eq 0 ] && echo "ok: $(basename "$deb") is lintian-clean, unpacks and runs"
 exit $status
