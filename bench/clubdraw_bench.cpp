@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Measures what a user waits for: loading the largest catalogue (beside the
-// previous, text-based reader), opening the division window on it, and the
+// Measures what a user waits for: loading the largest catalogue, opening the
+// division window on it, and the
 // reveal from the click to the bold result, beside the 2253 ms the schedule
 // asks for; and how long a large file of random bytes takes to be refused.
-#include "previousreader.h"
-
 #include "core/catalogue.h"
 #include "core/cataloguecheck.h"
 #include "core/nationselection.h"
@@ -143,10 +141,7 @@ int main(int argc, char** argv) {
 
     timeLoads("shipped catalogue", QStringLiteral(CLUBDRAW_SHIPPED_CATALOGUE), &Catalogue::load);
     const QString path = writeCatalogue(dir, largestCatalogue(true));
-    const Catalogue before = timeLoads("previous reader", path, &previous::load);
-    Catalogue catalogue = timeLoads("this reader", path, &Catalogue::load);
-    std::printf("both readers give the same teams: %s\n",
-                before.teams == catalogue.teams ? "yes" : "NO");
+    Catalogue catalogue = timeLoads("largest catalogue", path, &Catalogue::load);
     timeNationPool(catalogue);
     timeCheck(path);
     loadRandomBytes(dir, 50 * 1024 * 1024);

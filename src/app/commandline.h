@@ -10,9 +10,9 @@ class QTextStream;
 
 namespace clubdraw {
 
-// Wrong arguments; 1 means the catalogue or the draw failed.
-inline constexpr int usageExitStatus = 2;
-
+// Routes the arguments: to the window, or to one of the commands (one file
+// each, see command.h).
+//
 // The window needs a QApplication, and so a display; everything else runs
 // on a QCoreApplication. Qt's own options (-platform, -style, ...) belong
 // to the window, and only its QApplication can take them out.

@@ -7,6 +7,9 @@
 
 namespace clubdraw {
 
+// A draw needs at least this many to choose from: one is no draw.
+inline constexpr int minimumDrawSize = 2;
+
 // The teams one draw found eligible, in the order it added them. Each draw
 // window reveals from a pool of its own.
 class CandidatePool {

@@ -34,6 +34,14 @@ DivisionList collectDivisions(const Catalogue& catalogue) {
     return result;
 }
 
+std::vector<DivisionKey> divisionsLabelled(const DivisionList& divisions, const QString& label) {
+    std::vector<DivisionKey> keys;
+    for (std::size_t i = 0; i < divisions.labels.size(); ++i)
+        if (divisions.labels[i] == label)
+            keys.push_back(divisions.keys[i]);
+    return keys;
+}
+
 DivisionSelection::DivisionSelection(const DivisionList& divisions)
     : m_divisions(divisions), m_isSelected(static_cast<std::size_t>(divisions.count()), 0) {}
 

@@ -34,6 +34,10 @@ struct DivisionList {
 
 DivisionList collectDivisions(const Catalogue& catalogue);
 
+// Every division whose label reads `label`, as a user names a division: two
+// can read alike ("A B" "C" and "A" "B C"), and both are meant.
+std::vector<DivisionKey> divisionsLabelled(const DivisionList& divisions, const QString& label);
+
 // What the two lists of the division window hold: "All divisions" is every
 // collected division in order; "Selected divisions" a sorted set of them.
 // Entries are indexes into the DivisionList, so two divisions whose labels

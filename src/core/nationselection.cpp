@@ -22,6 +22,17 @@ constexpr Alias aliases[] = {{"Netherlands", Nation::Holland},
                              {"United States of America", Nation::Usa},
                              {"Deutschland", Nation::Germany}};
 
+struct PresetName {
+    const char* name;
+    NationPreset preset;
+};
+constexpr PresetName presetNameTable[] = {{"all", NationPreset::AllNations},
+                                          {"none", NationPreset::None},
+                                          {"europe", NationPreset::Europe},
+                                          {"south-america", NationPreset::SouthAmerica},
+                                          {"spring-autumn", NationPreset::SpringAutumn},
+                                          {"autumn-spring", NationPreset::AutumnSpring}};
+
 } // namespace
 
 QString nationName(Nation nation) {
@@ -64,6 +75,20 @@ CandidatePool buildNationPool(const Catalogue& catalogue, const NationTicks& tic
         }
     }
     return pool;
+}
+
+QStringList presetNames() {
+    QStringList list;
+    for (const PresetName& p : presetNameTable)
+        list << QString::fromLatin1(p.name);
+    return list;
+}
+
+std::optional<NationPreset> presetNamed(const QString& name) {
+    for (const PresetName& p : presetNameTable)
+        if (name.compare(QLatin1String(p.name), Qt::CaseInsensitive) == 0)
+            return p.preset;
+    return std::nullopt;
 }
 
 NationTicks presetPattern(NationPreset preset) {

@@ -5,6 +5,7 @@
 #include "catalogue.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -66,5 +67,11 @@ enum class NationPreset { AllNations, None, Europe, SouthAmerica, SpringAutumn, 
 
 // The full pattern a preset writes over all sixteen boxes.
 NationTicks presetPattern(NationPreset preset);
+
+// The presets by name, as the command line takes them: "all", "none",
+// "europe", "south-america", "spring-autumn", "autumn-spring".
+QStringList presetNames();
+// The preset a name means, in any letter case.
+std::optional<NationPreset> presetNamed(const QString& name);
 
 } // namespace clubdraw

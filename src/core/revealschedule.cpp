@@ -56,12 +56,12 @@ bool takeDraw(CandidatePool&& found, CandidatePool& windowPool, RevealSchedule& 
     const int count = found.count();
     if (count >= 1)
         windowPool = std::move(found);
-    // One team is not enough to draw from.
-    if (count >= 2)
+    const bool draws = count >= minimumDrawSize;
+    if (draws)
         schedule.start();
     else
         schedule.stop();
-    return count >= 2;
+    return draws;
 }
 
 } // namespace clubdraw

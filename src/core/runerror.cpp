@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runerror.h"
 
+#include "printable.h"
+
 namespace clubdraw {
 
 RunError::RunError(int number, QString where)
@@ -35,7 +37,7 @@ QString RunError::message() const {
 QString RunError::oneLine() const {
     QString line = QStringLiteral("run-time error %1: %2").arg(m_number).arg(text());
     if (!m_where.isEmpty())
-        line += QStringLiteral(" (") + m_where + QLatin1Char(')');
+        line += QStringLiteral(" (") + printable(m_where) + QLatin1Char(')');
     return line;
 }
 

@@ -28,7 +28,8 @@ public:
     QString where() const { return m_where; }
     // "Run-time error '53':\n\nFile not found\n\n<where>"
     QString message() const;
-    // The same on one line, for stderr: "run-time error 53: File not found (<where>)"
+    // The same on one line, for stderr: "run-time error 53: File not found (<where>)",
+    // with control characters shown as \xNN.
     QString oneLine() const;
 
     static QString textOf(int number);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutwindow.h"
 
+#include "core/version.h"
 #include "printbox.h"
 #include "widgethelpers.h"
 
@@ -25,7 +26,8 @@ AboutWindow::AboutWindow(QWidget* parent) : CreditsWindow(creditLines(), parent)
     setWindowTitle(QStringLiteral("About"));
     resizeClient(this, 4740, 3270);
     QLabel* title = makeLabel(this, QStringLiteral("titleLabel"),
-                              QStringLiteral("Clubdraw v. 3.00"), Qt::AlignLeft, arialBold());
+                              QStringLiteral("Clubdraw v. ") + QLatin1String(shortVersion),
+                              Qt::AlignLeft, arialBold());
     place(title, 360, 360, 3495, 255);
     place(m_backButton, 3840, 2760, 735, 375);
     place(m_box, 360, 840, 3375, 1695);

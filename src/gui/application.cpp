@@ -34,7 +34,8 @@ void Application::fail(const RunError& error) {
         return;
     m_failed = true;
     ErrorBox::report(error);
-    exit(runErrorExitStatus);
+    // main() turns failed() into the exit status.
+    quit();
 }
 
 } // namespace clubdraw

@@ -8,7 +8,8 @@ namespace clubdraw {
 class RunError;
 
 // Catches whatever a handler throws before it can cross the event loop,
-// reports it once and ends the program with a non-zero status.
+// reports it once and ends the loop; failed() then tells the program to
+// end with a failure status.
 class Application : public QApplication {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <utility>
 
 namespace clubdraw {
 
@@ -16,6 +17,13 @@ ErrorBox::Hook& hook() {
 
 void ErrorBox::setHook(Hook h) {
     hook() = std::move(h);
+}
+
+ErrorBox::ScopedHook::ScopedHook(Hook hook)
+    : m_previous(std::exchange(clubdraw::hook(), std::move(hook))) {}
+
+ErrorBox::ScopedHook::~ScopedHook() {
+    clubdraw::hook() = std::move(m_previous);
 }
 
 void ErrorBox::report(const RunError& error) {

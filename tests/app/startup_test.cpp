@@ -30,12 +30,11 @@ TEST(StartUp, catalogueErrorsAreReportedAndNoWindowIsMade) {
     } cases[] = {{&missing, 53}, {&shortRecord, 62}, {&overflow, 6}};
     for (const auto& c : cases) {
         std::vector<int> reported;
-        ErrorBox::setHook([&](const RunError& error) { reported.push_back(error.number()); });
+        const ErrorBox::ScopedHook hook(
+            [&](const RunError& error) { reported.push_back(error.number()); });
         EXPECT_EQ(startUp(c.folder->path(), {}), nullptr);
         EXPECT_EQ(reported, std::vector<int>{c.number});
     }
-    ErrorBox::setHook(
-        [](const RunError& error) { ADD_FAILURE() << error.message().toStdString(); });
 }
 
 TEST(StartUp, goodCatalogueGivesAHiddenMainWindowDrawingFromIt) {

@@ -90,6 +90,9 @@ TEST(RunError, messageCarriesNumberTextAndPlace) {
               QStringLiteral("Run-time error '62':\n\nInput past end of file\n\nRecord 3, line 4"));
     EXPECT_EQ(RunError(53, {}).text(), QStringLiteral("File not found"));
     EXPECT_EQ(RunError(6, {}).text(), QStringLiteral("Overflow"));
+    // Catalogue text in the stderr line cannot drive the terminal.
+    EXPECT_EQ(RunError(6, QStringLiteral("Eng\x1b[2Jland\r\n")).oneLine(),
+              QStringLiteral("run-time error 6: Overflow (Eng\\x1b[2Jland\\x0d\\x0a)"));
 }
 
 } // namespace

@@ -46,6 +46,14 @@ TEST(CollectDivisions, listsEachPairOnceInFileOrder) {
     }
 }
 
+TEST(CollectDivisions, aLabelNamesEveryDivisionThatReadsLikeIt) {
+    const DivisionList list = collectDivisions(catalogueOf(
+        {line("A B", "C", "", 0, "X"), line("A", "B C", "", 0, "Y"), line("A", "B", "", 0, "Z")}));
+    EXPECT_EQ(divisionsLabelled(list, QStringLiteral("A B C")),
+              (std::vector<DivisionKey>{{"A B", "C"}, {"A", "B C"}}));
+    EXPECT_TRUE(divisionsLabelled(list, QStringLiteral("a b")).empty());
+}
+
 const QStringList fiveDivisions = {
     line("Scotland", "Premier", "", 0, "Celtic"),   line("England", "Premier", "", 0, "Arsenal"),
     line("Brazil", "Serie A", "", 0, "Santos"),     line("argentina", "Primera", "", 0, "Boca"),

@@ -87,6 +87,11 @@ TEST_P(Presets, writeTheirWholePattern) {
     for (int i = 0; i < nationCount; ++i)
         EXPECT_EQ(ticked(ticks, order[i]), GetParam().pattern[i] == '1')
             << nationName(order[i]).toStdString();
+    // The command line's name for it, in any letter case.
+    const QString name = QString::fromLatin1(GetParam().name).replace(u'_', u'-');
+    EXPECT_TRUE(presetNames().contains(name));
+    EXPECT_EQ(presetNamed(name.toUpper()), GetParam().preset);
+    EXPECT_EQ(presetNamed(name + u's'), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command.h"
+
+#include "exitstatus.h"
+
+#include "core/printable.h"
+#include "core/runerror.h"
+
+#include <QTextStream>
+
+namespace clubdraw {
+
+Invocation::Invocation(const QCommandLineParser& parser, QStringList arguments, QString usage,
+                       QString programFolder, QString givenCatalogue, QTextStream& out,
+                       QTextStream& err)
+    : m_parser(parser), m_arguments(std::move(arguments)), m_usage(std::move(usage)),
+      m_programFolder(std::move(programFolder)), m_givenCatalogue(std::move(givenCatalogue)),
+      m_out(out), m_err(err) {}
+
+int Invocation::wrongArguments(const QString& message) const {
+    m_err << "clubdraw: " << printable(message) << '\n' << m_usage << '\n';
+    return exitStatus::wrongArguments;
+}
+
+int Invocation::failure(const QString& message) const {
+    m_err << "clubdraw: " << printable(message) << '\n';
+    return exitStatus::failure;
+}
+
+std::optional<CatalogueFile> Invocation::findCatalogue() const {
+    try {
+        return clubdraw::findCatalogue(m_programFolder, m_givenCatalogue);
+    } catch (const RunError& error) {
+        failure(error.oneLine());
+        return std::nullopt;
+    }
+}
+
+std::optional<Catalogue> Invocation::loadCatalogue(QString* path) const {
+    const std::optional<CatalogueFile> file = findCatalogue();
+    if (!file)
+        return std::nullopt;
+    if (path)
+        *path = file->path;
+    try {
+        return Catalogue::load(file->path);
+    } catch (const RunError& error) {
+        failure(error.oneLine());
+        return std::nullopt;
+    }
+}
+
+const std::vector<std::unique_ptr<Command>>& commands() {
+    static const std::vector<std::unique_ptr<Command>> all = [] {
+        std::vector<std::unique_ptr<Command>> list;
+        list.push_back(makeCatalogueCommand());
+        list.push_back(makeCheckCommand());
+        list.push_back(makeDrawCommand());
+        list.push_back(makeListCommand());
+        return list;
+    }();
+    return all;
+}
+
+const Command* commandNamed(const QString& name) {
+    for (const auto& command : commands())
+        if (command->name() == name)
+            return command.get();
+    return nullptr;
+}
+
+} // namespace clubdraw

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command.h"
+#include "exitstatus.h"
+#include "terminaloutput.h"
+
+#include "core/divisionselection.h"
+#include "core/drawnclubs.h"
+#include "core/namesuggestion.h"
+#include "core/nationselection.h"
+#include "core/randomsource.h"
+
+#include <QCommandLineParser>
+
+namespace clubdraw {
+
+namespace {
+
+std::optional<std::uint64_t> seedOf(const QString& text) {
+    bool ok = false;
+    const qulonglong positive = text.toULongLong(&ok);
+    if (ok)
+        return positive;
+    const qlonglong negative = text.toLongLong(&ok);
+    if (ok)
+        return static_cast<std::uint64_t>(negative);
+    return std::nullopt;
+}
+
+// `clubdraw draw`: a draw by nation or by division, as the windows make it.
+class DrawCommand final : public Command {
+public:
+    QString name() const override { return QStringLiteral("draw"); }
+    QString synopsis() const override { return name(); }
+    QString summary() const override { return QStringLiteral("draw clubs and print them"); }
+
+    void describe(QCommandLineParser& parser) const override {
+        parser.setApplicationDescription(QStringLiteral(
+            "Draws like the windows do and prints the club and its division line.\n"
+            "Give nations (--nation, --preset) or divisions (--division), not both."));
+        parser.addPositionalArgument(name(), QStringLiteral("Draw clubs without a window."));
+        parser.addOptions({m_nation, m_preset, m_normal, m_division, m_count, m_seed, m_json});
+    }
+
+    int run(const Invocation& call) const override {
+        const QCommandLineParser& p = call.parser();
+        if (!call.arguments().isEmpty())
+            return call.wrongArguments(
+                QStringLiteral("unexpected argument '%1'").arg(call.arguments().first()));
+        const QStringList divisions = p.values(m_division);
+        const bool byNation = p.isSet(m_nation) || p.isSet(m_preset);
+        if (byNation && !divisions.isEmpty())
+            return call.wrongArguments(
+                QStringLiteral("--division cannot be combined with --nation or --preset"));
+        if (p.isSet(m_normal) && !divisions.isEmpty())
+            return call.wrongArguments(QStringLiteral(
+                "--normal is for drawing by nation; --division takes every club of the division"));
+        if (!byNation && divisions.isEmpty())
+            return call.wrongArguments(QStringLiteral(
+                "nothing to draw from: give nations (--nation, --preset) or --division"));
+
+        int count = 1;
+        if (p.isSet(m_count)) {
+            bool ok = false;
+            count = p.value(m_count).toInt(&ok);
+            if (!ok || count < 1)
+                return call.wrongArguments(
+                    QStringLiteral("--count wants a whole number from 1 up, not '%1'")
+                        .arg(p.value(m_count)));
+        }
+        std::optional<std::uint64_t> seed;
+        if (p.isSet(m_seed)) {
+            seed = seedOf(p.value(m_seed));
+            if (!seed)
+                return call.wrongArguments(
+                    QStringLiteral("--seed wants a whole number, not '%1'").arg(p.value(m_seed)));
+        }
+        NationTicks ticks{};
+        for (const QString& name : p.values(m_preset)) {
+            const auto preset = presetNamed(name);
+            if (!preset)
+                return call.wrongArguments(QStringLiteral("unknown preset '%1' (%2)%3")
+                                               .arg(name, presetNames().join(QStringLiteral(", ")),
+                                                    didYouMean(nearestName(name, presetNames()))));
+            const NationTicks pattern = presetPattern(*preset);
+            for (int n = 0; n < nationCount; ++n)
+                ticks[n] = ticks[n] || pattern[n];
+        }
+        for (const QString& name : p.values(m_nation)) {
+            const auto nation = nationNamed(name);
+            if (!nation)
+                return call.wrongArguments(
+                    QStringLiteral("\"%1\" is not one of the sixteen nations%2")
+                        .arg(name, didYouMean(suggestedNation(name))));
+            ticked(ticks, *nation) = true;
+        }
+
+        QString cataloguePath;
+        const std::optional<Catalogue> catalogue = call.loadCatalogue(&cataloguePath);
+        if (!catalogue)
+            return exitStatus::failure;
+        CandidatePool pool;
+        if (byNation) {
+            pool =
+                buildNationPool(*catalogue, ticks,
+                                p.isSet(m_normal) ? DatabaseType::Normal : DatabaseType::Minimum);
+        } else {
+            const DivisionList list = collectDivisions(*catalogue);
+            std::vector<DivisionKey> keys;
+            for (const QString& label : divisions) {
+                const std::vector<DivisionKey> found = divisionsLabelled(list, label);
+                if (found.empty())
+                    return call.wrongArguments(
+                        QStringLiteral("no division \"%1\" in %2%3")
+                            .arg(label, cataloguePath,
+                                 didYouMean(nearestName(
+                                     label, QStringList(list.labels.begin(), list.labels.end())))));
+                keys.insert(keys.end(), found.begin(), found.end());
+            }
+            pool = buildDivisionPool(*catalogue, keys);
+        }
+
+        const int available = clubsToChooseFrom(pool, count);
+        if (available < count)
+            return call.failure(QStringLiteral("only %1 to draw from, fewer than --count %2")
+                                    .arg(plural(available, "club"))
+                                    .arg(count));
+        if (available < minimumDrawSize)
+            return call.failure(QStringLiteral("only %1 to draw from; a draw needs at least two")
+                                    .arg(plural(available, "club")));
+        std::unique_ptr<RandomSource> random;
+        if (seed)
+            random = std::make_unique<SeededRandomSource>(*seed);
+        else
+            random = std::make_unique<ClockRandomSource>();
+        printClubs(drawClubs(pool, count, *random), p.isSet(m_json), call.out());
+        return exitStatus::success;
+    }
+
+private:
+    const QCommandLineOption m_nation{
+        QStringLiteral("nation"),
+        QStringLiteral("Draw from the clubs of this nation, one of the main window's sixteen. "
+                       "Repeatable."),
+        QStringLiteral("NAME")};
+    const QCommandLineOption m_preset{
+        QStringLiteral("preset"),
+        QStringLiteral("Draw from the nations of a main-window preset: all, none, europe, "
+                       "south-america, spring-autumn or autumn-spring."),
+        QStringLiteral("NAME")};
+    const QCommandLineOption m_normal{
+        QStringLiteral("normal"),
+        QStringLiteral("Draw from the Normal database; by default only the clubs of the "
+                       "Minimum database are drawn by nation.")};
+    const QCommandLineOption m_division{
+        QStringLiteral("division"),
+        QStringLiteral("Draw from every club of this division, given as the division window "
+                       "lists it: nation, one blank, division. Repeatable."),
+        QStringLiteral("\"NATION DIVISION\"")};
+    const QCommandLineOption m_count{
+        QStringLiteral("count"),
+        QStringLiteral("Draw N different clubs, one for each human manager; 1 by default."),
+        QStringLiteral("N")};
+    const QCommandLineOption m_seed{
+        QStringLiteral("seed"),
+        QStringLiteral("Make the draw repeatable: the same N and catalogue give the same "
+                       "clubs on every run."),
+        QStringLiteral("N")};
+    const QCommandLineOption m_json{QStringLiteral("json"),
+                                    QStringLiteral("Print the clubs as one JSON array.")};
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeDrawCommand() {
+    return std::make_unique<DrawCommand>();
+}
+
+} // namespace clubdraw

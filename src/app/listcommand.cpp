@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command.h"
+#include "exitstatus.h"
+#include "terminaloutput.h"
+
+#include "core/divisionselection.h"
+#include "core/drawnclubs.h"
+#include "core/nationselection.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+
+namespace clubdraw {
+
+namespace {
+
+int clubCount(const CandidatePool& pool) {
+    return static_cast<int>(differentClubs(pool).size());
+}
+
+// `clubdraw list nations|divisions`: what --nation and --division take.
+class ListCommand final : public Command {
+public:
+    QString name() const override { return QStringLiteral("list"); }
+    QString synopsis() const override { return QStringLiteral("list nations|divisions"); }
+    QString summary() const override {
+        return QStringLiteral("print what can be drawn, with club counts");
+    }
+
+    void describe(QCommandLineParser& parser) const override {
+        parser.setApplicationDescription(
+            QStringLiteral("Prints the nations or divisions that can be drawn, as --nation "
+                           "and --division take\nthem, with their numbers of clubs."));
+        parser.addPositionalArgument(name(), QStringLiteral("List what can be drawn."));
+        parser.addPositionalArgument(QStringLiteral("what"),
+                                     QStringLiteral("nations or divisions."),
+                                     QStringLiteral("nations|divisions"));
+    }
+
+    int run(const Invocation& call) const override {
+        const QStringList& arguments = call.arguments();
+        const QString what = arguments.value(0);
+        if (arguments.size() > 1)
+            return call.wrongArguments(
+                QStringLiteral("unexpected argument '%1'").arg(arguments[1]));
+        if (what != QLatin1String("nations") && what != QLatin1String("divisions"))
+            return call.wrongArguments(QStringLiteral("list what: nations or divisions?"));
+        const std::optional<Catalogue> catalogue = call.loadCatalogue();
+        if (!catalogue)
+            return exitStatus::failure;
+        printTable(what == QLatin1String("nations") ? nations(*catalogue) : divisions(*catalogue),
+                   call.out());
+        return exitStatus::success;
+    }
+
+private:
+    using Rows = std::vector<std::pair<QString, QString>>;
+
+    static Rows nations(const Catalogue& catalogue) {
+        Rows rows;
+        NationTicks one{};
+        for (int n = 0; n < nationCount; ++n) {
+            one.fill(false);
+            one[n] = true;
+            const int normal = clubCount(buildNationPool(catalogue, one, DatabaseType::Normal));
+            const int minimum = clubCount(buildNationPool(catalogue, one, DatabaseType::Minimum));
+            rows.emplace_back(
+                nationName(static_cast<Nation>(n)),
+                QStringLiteral("%1, %2 in Minimum").arg(plural(normal, "club")).arg(minimum));
+        }
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+
+    static Rows divisions(const Catalogue& catalogue) {
+        Rows rows;
+        const DivisionList list = collectDivisions(catalogue);
+        for (int i = 0; i < list.count(); ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            rows.emplace_back(
+                list.labels[at],
+                plural(clubCount(buildDivisionPool(catalogue, {list.keys[at]})), "club"));
+        }
+        return rows;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeListCommand() {
+    return std::make_unique<ListCommand>();
+}
+
+} // namespace clubdraw

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "candidatepool.h"
+#include "randomsource.h"
+
+#include <vector>
+
+namespace clubdraw {
+
+// The pool's clubs, each once, in pool order: the same nation and club name
+// listed twice are one club.
+std::vector<TeamRecord> differentClubs(const CandidatePool& pool);
+
+// What a draw of `count` clubs chooses from: for one club, the pool's
+// entries, as a window's reveal does; for more, its different clubs.
+int clubsToChooseFrom(const CandidatePool& pool, int count);
+
+// Draws `count` clubs. One lands as a window's reveal does: every entry of
+// the pool equally likely, so a club listed twice is twice as likely. More
+// are all different, every club equally likely, since one club cannot go to
+// two managers. Empty when there are fewer than minimumDrawSize, or fewer
+// than `count`, to choose from.
+std::vector<TeamRecord> drawClubs(const CandidatePool& pool, int count, RandomSource& random);
+
+} // namespace clubdraw
