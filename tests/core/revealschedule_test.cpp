@@ -125,4 +125,25 @@ TEST(RevealSchedule, theTimerWaitsLessWhenTicksRunLateButNeverLongerThanAsked) {
     EXPECT_EQ(schedule.waitMs(), 0);
 }
 
+// A timer that fires when asked, but one tick comes late: up to the bound
+// the next wait makes up for it, past it every wait keeps its requested length.
+TEST(RevealSchedule, makesUpSmallLatenessButNeverAStall) {
+    const CandidatePool pool = poolOf({"A", "B"});
+    const int bound = static_cast<int>(revealStallMs);
+    for (const auto& [lateTick, lateMs] : {std::pair{40, 1500}, {50, bound}, {50, bound + 1}}) {
+        const int madeUpMs = lateMs <= bound ? lateMs : 0;
+        std::int64_t now = 0;
+        RevealSchedule schedule([&] { return now; });
+        ScriptedRandom random;
+        schedule.start();
+        for (int tick = 1, wait = schedule.waitMs(); schedule.isRunning(); ++tick) {
+            now += wait + (tick == lateTick ? lateMs : 0);
+            schedule.tick(pool, random);
+            wait = schedule.waitMs();
+            EXPECT_EQ(wait, schedule.intervalMs() - (tick == lateTick ? madeUpMs : 0)) << tick;
+        }
+        EXPECT_EQ(now, 2253 + lateMs - madeUpMs) << lateMs;
+    }
+}
+
 } // namespace
