@@ -205,15 +205,20 @@ bool CatalogueReader::readField(Field& field) {
             if (static_cast<unsigned char>(*close) <= '\r' &&
                 (*close == '\n' || (*close == '\r' && (close + 1 == m_end || close[1] != '\n'))))
                 ++lineEnds;
-        // Without a closing quote the field would swallow every record after
-        // it; only a quote left open in the last line runs to the end.
-        if (close == m_end && lineEnds > 0)
-            fail(RunError::InputPastEndOfFile, field.line,
-                 QStringLiteral(": the quote opened on this line is never closed"));
+        if (close == m_end && lineEnds > 0) {
+            // Without a closing quote the field would swallow every record
+            // after it. A quote left open in the last line runs to the end of
+            // that line, whether or not the file ends with a line end.
+            close = std::find_if(start, m_end, isLineEnd);
+            if (!std::all_of(close, m_end, [](char c) { return isLineEnd(c) || isBlank(c); }))
+                fail(RunError::InputPastEndOfFile, field.line,
+                     QStringLiteral(": the quote opened on this line is never closed"));
+            lineEnds = 0;
+        }
         m_posLine += lineEnds;
         field.begin = start;
         field.end = close;
-        m_pos = close == m_end ? m_end : close + 1;
+        m_pos = close < m_end && *close == '"' ? close + 1 : close;
         // Whatever stands between the closing quote and the separator is dropped.
         while (m_pos < m_end && *m_pos != ',' && !isLineEnd(*m_pos))
             ++m_pos;

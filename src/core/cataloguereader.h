@@ -30,8 +30,8 @@ public:
 
     // Reads the next record into `record`, terminator records (empty team) included;
     // returns false when only blank lines (or a final Ctrl-Z) are left. Throws RunError
-    // 62 (the file ends inside a record, or a quote runs over a line end to the end of
-    // the file) or 6 (a flag outside -32768 to 32767).
+    // 62 (the file ends inside a record, or a quote is never closed and more than blank
+    // lines follow its line) or 6 (a flag outside -32768 to 32767).
     bool next(TeamRecord& record);
 
     int record() const { return m_record; } // number of the record last started, from 1
