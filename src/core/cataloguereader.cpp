@@ -141,6 +141,7 @@ CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
 }
 
 bool CatalogueReader::next(TeamRecord& record) {
+    m_unevenLines.clear();
     if (atEnd())
         return false;
     ++m_record;
@@ -172,6 +173,7 @@ bool CatalogueReader::next(TeamRecord& record) {
 }
 
 void CatalogueReader::skipToNextLine() {
+    m_lineFields = 0; // a line cut short by an error is not counted
     while (m_pos < m_end && !isLineEnd(*m_pos))
         ++m_pos;
     if (m_pos < m_end)
@@ -180,7 +182,18 @@ void CatalogueReader::skipToNextLine() {
 }
 
 bool CatalogueReader::atEnd() {
+    if (m_afterComma) {
+        skipBlanks();
+        // The comma after a record's fifth field ends its line: the empty
+        // field it makes is dropped, but the line still holds it.
+        if (m_pos == m_end || isLineEnd(*m_pos)) {
+            countField(m_posLine, true);
+            m_afterComma = false;
+        }
+    }
     skipBlankLines();
+    if (m_pos == m_end)
+        finishLine();
     return m_pos == m_end;
 }
 
@@ -195,8 +208,10 @@ bool CatalogueReader::readField(Field& field) {
             return false;
         m_afterComma = false; // "a," at the very end: one empty field
         field.begin = field.end = m_pos;
+        countField(field.line, true);
         return true;
     }
+    bool emptyAfterFinalComma = false;
     if (*m_pos == '"') {
         const char* const start = ++m_pos;
         const char* close = start;
@@ -229,7 +244,11 @@ bool CatalogueReader::readField(Field& field) {
         field.end = m_pos;
         while (field.end > field.begin && isBlank(field.end[-1]))
             --field.end;
+        // Blank lines are skipped before a line's first field, so an empty
+        // one at the line end follows a comma.
+        emptyAfterFinalComma = field.begin == m_pos && m_pos < m_end && isLineEnd(*m_pos);
     }
+    countField(field.line, emptyAfterFinalComma);
     takeSeparator();
     return true;
 }
@@ -311,6 +330,18 @@ void CatalogueReader::fail(int number, int line, const QString& what) {
     throw RunError(number, cataloguePlace(m_source, m_record, line) + what);
 }
 
+void CatalogueReader::countField(int line, bool emptyAfterFinalComma) {
+    if (m_lineFields++ == 0)
+        m_lineStart = line;
+    m_lineEndsInComma = emptyAfterFinalComma;
+}
+
+void CatalogueReader::finishLine() {
+    if (m_lineFields % 5 != 0)
+        m_unevenLines.push_back({m_lineStart, m_lineFields, m_lineEndsInComma});
+    m_lineFields = 0;
+}
+
 void CatalogueReader::skipBlanks() {
     while (m_pos < m_end && isBlank(*m_pos))
         ++m_pos;
@@ -332,6 +363,7 @@ void CatalogueReader::takeLineEnd() {
         ++m_pos;
     ++m_pos;
     ++m_posLine;
+    finishLine();
 }
 
 void CatalogueReader::takeSeparator() {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace clubdraw {
 
@@ -45,6 +46,18 @@ public:
     // a caller can go on reading the rest of the file.
     void skipToNextLine();
 
+    // A line whose fields do not make whole records of five, which shifts every
+    // record after it. Its fields are counted as written: a comma right before
+    // the line end makes an empty last field, even where the reader drops it
+    // after a record's fifth field.
+    struct UnevenLine {
+        int line; // where it starts
+        int fields;
+        bool endsInComma; // its last field is the empty one after a final comma
+    };
+    // The uneven lines that the last call of next() finished reading.
+    const std::vector<UnevenLine>& unevenLines() const { return m_unevenLines; }
+
 private:
     struct Field {
         const char* begin = nullptr;
@@ -60,6 +73,9 @@ private:
     [[noreturn]] void failFlag(const Field& field);
     [[noreturn]] void fail(int number, int line, const QString& what);
 
+    void countField(int line, bool emptyAfterFinalComma);
+    void finishLine();
+
     void skipBlanks();
     void skipBlankLines();
     void takeLineEnd();
@@ -74,6 +90,10 @@ private:
     int m_line = 1;
     bool m_afterComma = false;
     bool m_flagWasWholeNumber = false;
+    int m_lineStart = 1;
+    int m_lineFields = 0;
+    bool m_lineEndsInComma = false;
+    std::vector<UnevenLine> m_unevenLines;
     // The last bytes of each text field, and their text once they repeat:
     // catalogues repeat nations, divisions and suffixes, and a repeat shares
     // the text already decoded.
