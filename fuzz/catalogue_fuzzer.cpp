@@ -73,12 +73,23 @@ void readOnAfterErrors(QByteArrayView bytes) {
     CatalogueReader reader(bytes, source);
     TeamRecord record;
     qsizetype steps = 0;
+    int lastUnevenLine = 0;
+    const auto checkUnevenLines = [&] {
+        for (const CatalogueReader::UnevenLine& uneven : reader.unevenLines()) {
+            check(uneven.fields % 5 != 0, "an uneven line holds no whole records");
+            check(uneven.line > lastUnevenLine, "an uneven line is reported once, in order");
+            lastUnevenLine = uneven.line;
+        }
+    };
     for (;;) {
         check(++steps <= bytes.size() + 2, "the reader moves on at every step");
         try {
-            if (!reader.next(record))
+            const bool more = reader.next(record);
+            checkUnevenLines();
+            if (!more)
                 return;
         } catch (const RunError& error) {
+            checkUnevenLines();
             check(error.number() == RunError::Overflow ||
                       error.number() == RunError::InputPastEndOfFile,
                   "the reader throws 6 or 62 only");

@@ -11,6 +11,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 namespace clubdraw {
 
@@ -95,6 +96,27 @@ public:
         if (!m_nations.contains(record.nation))
             m_nationLines.insert(record.nation, line);
         ++m_nations[record.nation];
+    }
+
+    // Only lines before `before` count: the line of an error is not read to its end.
+    void checkLines(const std::vector<CatalogueReader::UnevenLine>& lines,
+                    int before = std::numeric_limits<int>::max()) {
+        for (const auto& [line, fields, endsInComma] : lines) {
+            if (line >= before)
+                continue;
+            // The reader drops a lone comma after a record, so nothing shifts.
+            if (endsInComma && fields % 5 == 1)
+                add(CheckFinding::Kind::Warning, line,
+                    QStringLiteral("the line has %1 fields, the last one empty: remove the "
+                                   "comma at its end")
+                        .arg(fields));
+            else
+                add(CheckFinding::Kind::Warning, line,
+                    QStringLiteral("the line has %1 field%2, not whole records of five; every "
+                                   "record after it is shifted")
+                        .arg(fields)
+                        .arg(fields == 1 ? "" : "s"));
+        }
     }
 
     void error(int line, const RunError& error) {
@@ -183,9 +205,12 @@ CheckReport checkCatalogue(QByteArrayView bytes) {
     int lastErrorLine = 0;
     for (;;) {
         try {
-            if (!reader.next(record))
+            const bool more = reader.next(record);
+            checker.checkLines(reader.unevenLines());
+            if (!more)
                 break;
         } catch (const RunError& error) {
+            checker.checkLines(reader.unevenLines(), reader.line());
             checker.error(reader.line(), error);
             // A reader that cannot move on would report the same line forever.
             if (reader.line() <= lastErrorLine)

@@ -37,7 +37,8 @@ struct CheckReport {
 // Reads a catalogue the way the program does and reports every problem in
 // one pass. Errors are what stops the program, with its numbers and texts;
 // after one the check goes on at the next line that can start a record.
-// Warnings are clubs that load but are likely not what was meant.
+// Warnings are clubs that load but are likely not what was meant, and lines
+// that do not hold whole records of five fields.
 CheckReport checkCatalogue(QByteArrayView bytes);
 
 // The same for a file; a file that cannot be read is one error of line 0.

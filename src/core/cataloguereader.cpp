@@ -142,6 +142,7 @@ CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
 }
 
 bool CatalogueReader::next(TeamRecord& record) {
+    m_unevenLines.clear();
     if (atEnd())
         return false;
     ++m_record;
@@ -173,6 +174,7 @@ bool CatalogueReader::next(TeamRecord& record) {
 }
 
 void CatalogueReader::skipToNextLine() {
+    m_lineFields = 0; // a line cut short by an error is not counted
     while (m_pos < m_end && !isLineEnd(*m_pos))
         ++m_pos;
     if (m_pos < m_end)
@@ -181,7 +183,18 @@ void CatalogueReader::skipToNextLine() {
 }
 
 bool CatalogueReader::atEnd() {
+    if (m_afterComma) {
+        skipBlanks();
+        // The comma after a record's fifth field ends its line: the empty
+        // field it makes is dropped, but the line still holds it.
+        if (m_pos == m_end || isLineEnd(*m_pos)) {
+            countField(m_posLine, true);
+            m_afterComma = false;
+        }
+    }
     skipBlankLines();
+    if (m_pos == m_end)
+        finishLine();
     return m_pos == m_end;
 }
 
@@ -196,8 +209,10 @@ bool CatalogueReader::readField(Field& field) {
             return false;
         m_afterComma = false; // "a," at the very end: one empty field
         field.begin = field.end = m_pos;
+        countField(field.line, true);
         return true;
     }
+    bool emptyAfterFinalComma = false;
     if (*m_pos == '"') {
         const char* const start = ++m_pos;
         const char* close = start;
@@ -206,15 +221,20 @@ bool CatalogueReader::readField(Field& field) {
             if (static_cast<unsigned char>(*close) <= '\r' &&
                 (*close == '\n' || (*close == '\r' && (close + 1 == m_end || close[1] != '\n'))))
                 ++lineEnds;
-        // Without a closing quote the field would swallow every record after
-        // it; only a quote left open in the last line runs to the end.
-        if (close == m_end && lineEnds > 0)
-            fail(RunError::InputPastEndOfFile, field.line,
-                 QStringLiteral(": the quote opened on this line is never closed"));
+        if (close == m_end && lineEnds > 0) {
+            // Without a closing quote the field would swallow every record
+            // after it. A quote left open in the last line runs to the end of
+            // that line, whether or not the file ends with a line end.
+            close = std::find_if(start, m_end, isLineEnd);
+            if (!std::all_of(close, m_end, [](char c) { return isLineEnd(c) || isBlank(c); }))
+                fail(RunError::InputPastEndOfFile, field.line,
+                     QStringLiteral(": the quote opened on this line is never closed"));
+            lineEnds = 0;
+        }
         m_posLine += lineEnds;
         field.begin = start;
         field.end = close;
-        m_pos = close == m_end ? m_end : close + 1;
+        m_pos = close < m_end && *close == '"' ? close + 1 : close;
         // Whatever stands between the closing quote and the separator is dropped.
         while (m_pos < m_end && *m_pos != ',' && !isLineEnd(*m_pos))
             ++m_pos;
@@ -225,7 +245,11 @@ bool CatalogueReader::readField(Field& field) {
         field.end = m_pos;
         while (field.end > field.begin && isBlank(field.end[-1]))
             --field.end;
+        // Blank lines are skipped before a line's first field, so an empty
+        // one at the line end follows a comma.
+        emptyAfterFinalComma = field.begin == m_pos && m_pos < m_end && isLineEnd(*m_pos);
     }
+    countField(field.line, emptyAfterFinalComma);
     takeSeparator();
     return true;
 }
@@ -307,6 +331,18 @@ void CatalogueReader::fail(int number, int line, const QString& what) {
     throw RunError(number, cataloguePlace(m_source, m_record, line) + what);
 }
 
+void CatalogueReader::countField(int line, bool emptyAfterFinalComma) {
+    if (m_lineFields++ == 0)
+        m_lineStart = line;
+    m_lineEndsInComma = emptyAfterFinalComma;
+}
+
+void CatalogueReader::finishLine() {
+    if (m_lineFields % 5 != 0)
+        m_unevenLines.push_back({m_lineStart, m_lineFields, m_lineEndsInComma});
+    m_lineFields = 0;
+}
+
 void CatalogueReader::skipBlanks() {
     while (m_pos < m_end && isBlank(*m_pos))
         ++m_pos;
@@ -328,6 +364,7 @@ void CatalogueReader::takeLineEnd() {
         ++m_pos;
     ++m_pos;
     ++m_posLine;
+    finishLine();
 }
 
 void CatalogueReader::takeSeparator() {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace clubdraw {
 
@@ -31,8 +32,8 @@ public:
 
     // Reads the next record into `record`, terminator records (empty team) included;
     // returns false when only blank lines (or a final Ctrl-Z) are left. Throws RunError
-    // 62 (the file ends inside a record, or a quote runs over a line end to the end of
-    // the file) or 6 (a flag outside -32768 to 32767).
+    // 62 (the file ends inside a record, or a quote is never closed and more than blank
+    // lines follow its line) or 6 (a flag outside -32768 to 32767).
     bool next(TeamRecord& record);
 
     int record() const { return m_record; } // number of the record last started, from 1
@@ -45,6 +46,18 @@ public:
     // After a throw: moves to the start of the next line that can start a record, so
     // a caller can go on reading the rest of the file.
     void skipToNextLine();
+
+    // A line whose fields do not make whole records of five, which shifts every
+    // record after it. Its fields are counted as written: a comma right before
+    // the line end makes an empty last field, even where the reader drops it
+    // after a record's fifth field.
+    struct UnevenLine {
+        int line; // where it starts
+        int fields;
+        bool endsInComma; // its last field is the empty one after a final comma
+    };
+    // The uneven lines that the last call of next() finished reading.
+    const std::vector<UnevenLine>& unevenLines() const { return m_unevenLines; }
 
 private:
     struct Field {
@@ -61,6 +74,9 @@ private:
     [[noreturn]] void failFlag(const Field& field);
     [[noreturn]] void fail(int number, int line, const QString& what);
 
+    void countField(int line, bool emptyAfterFinalComma);
+    void finishLine();
+
     void skipBlanks();
     void skipBlankLines();
     void takeLineEnd();
@@ -75,6 +91,10 @@ private:
     int m_line = 1;
     bool m_afterComma = false;
     bool m_flagWasWholeNumber = false;
+    int m_lineStart = 1;
+    int m_lineFields = 0;
+    bool m_lineEndsInComma = false;
+    std::vector<UnevenLine> m_unevenLines;
     // The last bytes of each text field, and their text once they repeat:
     // catalogues repeat nations, divisions and suffixes, and a repeat shares
     // the text already decoded.

@@ -36,6 +36,9 @@ RevealStep RevealSchedule::tick(const CandidatePool& pool, RandomSource& random)
     if (m_revealInterval >= revealStop) {
         m_intervalMs = 0;
     } else {
+        const std::int64_t late = m_clock() - m_startedAt - m_dueMs;
+        if (late > revealStallMs)
+            m_startedAt += late; // forget the stall, not the pace
         m_revealInterval = static_cast<float>(m_revealInterval * revealGrowth);
         m_intervalMs = static_cast<int>(m_revealInterval);
         m_dueMs += m_intervalMs;

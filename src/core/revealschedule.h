@@ -18,6 +18,14 @@ SteadyClock steadyClock();
 
 inline constexpr double revealGrowth = 1.1;
 inline constexpr float revealStop = 200.0f;
+// A tick more than this behind its due time was held up (a stopped process,
+// a suspend, a debugger), not just run late by a busy event loop, which
+// costs a few ms, a frame or two at worst. Lateness up to the bound is made
+// up by shortening the next waits, at most a few quick picks in a row or a
+// quarter off one of the last waits; past it the rest of the reveal keeps
+// its own pace from that tick on, as making up a stall would fire every
+// overdue pick at once.
+inline constexpr std::int64_t revealStallMs = 50;
 
 // What one tick of the reveal shows and what it asks of the timer.
 struct RevealStep {
@@ -56,6 +64,8 @@ public:
     // What to set the timer to now: the requested interval, less however far
     // the ticks so far have run late, so the whole reveal lasts the sum of
     // the requested intervals rather than that plus every tick's own time.
+    // After a stall the remaining ticks keep their requested intervals from
+    // the tick that came late.
     int waitMs() const;
 
 private:

@@ -88,7 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "32767: more than 32766 teams)"},
         FindingRow{"recordWithoutAClubMidFile",
                    arsenal + line("England", "Premier", "", 0, "").toLatin1() + chelsea,
-                   Kind::Warning, 2, "no club name"}),
+                   Kind::Warning, 2, "no club name"},
+        FindingRow{"commaAtTheLineEnd",
+                   "\"Norway\",\"Tippeligaen\",\"(level 1)\",0,\"Rosenborg\",\r\n" + arsenal,
+                   Kind::Warning, 1, "6 fields, the last one empty: remove the comma at its end"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CatalogueCheck, goesOnAfterAnErrorAndSumsUpWhatLoads) {
@@ -108,6 +111,22 @@ TEST(CatalogueCheck, goesOnAfterAnErrorAndSumsUpWhatLoads) {
     EXPECT_EQ(report.summary.divisions, 3);
     EXPECT_EQ(report.summary.clubsPerNation,
               (std::vector<std::pair<QString, int>>{{"England", 3}, {"Italy", 1}}));
+}
+
+// Line 2 falls short and line 3 makes up for it; lines 4 and 5 hold two
+// records, a club's name running over the line end; the record of line 6
+// fails, and its line is not counted.
+TEST(CatalogueCheck, warnsOfEveryLineThatDoesNotHoldWholeRecords) {
+    const CheckReport report = checkCatalogue(
+        arsenal + "England,Premier\r\n(level 1),0,Chelsea\r\nEngland,Premier,,0,\"Two\r\nlines\","
+                  "England,Premier,,0,Leeds\r\nEngland,Premier\r\n");
+    ASSERT_EQ(report.findings.size(), 3u);
+    EXPECT_EQ(report.findings[0].line, 2);
+    EXPECT_EQ(report.findings[0].text, QStringLiteral("the line has 2 fields, not whole records "
+                                                      "of five; every record after it is shifted"));
+    EXPECT_EQ(report.findings[1].line, 3);
+    EXPECT_TRUE(report.findings[1].text.startsWith(QStringLiteral("the line has 3 fields,")));
+    EXPECT_EQ(report.findings[2].kind, Kind::Error);
 }
 
 TEST(CatalogueCheck, anUnreadableFileIsOneErrorOfTheWholeFile) {

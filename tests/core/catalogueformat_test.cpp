@@ -110,6 +110,10 @@ const FormatRow formatRows[] = {
      "A,B,C,0,D\r\nE,F,G,0,\"Hotel, Ltd",
      {"A|B|C|0|D", "E|F|G|0|Hotel, Ltd"},
      3},
+    {"quote_left_open_in_last_line_ends_with_it",
+     "A,B,C,0,D\r\n\"Spain\",\"Primera\",\"\",0,\"Barcelona\r\n \r\n",
+     {"A|B|C|0|D", "Spain|Primera||0|Barcelona"},
+     3},
     {"line_end_inside_closed_quotes_kept",
      "A,B,C,0,\"Two\r\nlines\"\r\nE,F,G,0,H\r\n",
      {"A|B|C|0|Two\r\nlines", "E|F|G|0|H"},
@@ -157,7 +161,6 @@ const ErrorRow errorRows[] = {
     {"quote_never_closed", "A,B,C,0,\"Alpha\r\nE,F,G,0,Beta\r\n", 62, "Record 1, line 1"},
     {"quote_never_closed_names_its_line", "A,B,C,0,D\r\nE,F\r\n\"G,0,H\r\nI,J,K,0,L\r\n", 62,
      "Record 2, line 3"},
-    {"quote_open_before_the_final_line_end", "A,B,C,0,\"Alpha\r\n", 62, "Record 1, line 1"},
     {"line_ends_in_quotes_counted", "\"A\r\n\nB\r\",B,C,0,D\r\nE,F,G,1e9,H", 6, "Record 2, line 5"},
 };
 

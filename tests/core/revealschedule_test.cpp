@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <numeric>
 
 using namespace clubdraw;
@@ -101,29 +102,30 @@ TEST(TakeDraw, twoTeamsStartFewerStopAndAnyTeamReplacesThePool) {
 
 namespace {
 
-TEST(RevealSchedule, theTimerWaitsLessWhenTicksRunLateButNeverLongerThanAsked) {
+// A timer that fires when asked, but for a stall before tick 40 and ticks as
+// late as the bound and just past it.
+TEST(RevealSchedule, theTimerMakesUpForLatenessUpToTheBoundButNeverForAStall) {
     std::int64_t now = 1000;
     RevealSchedule schedule([&] { return now; });
     const CandidatePool pool = poolOf({"A", "B"});
     ScriptedRandom random;
+    const int bound = static_cast<int>(revealStallMs);
+    const std::map<int, int> lateBy{{40, 1500}, {45, bound}, {50, bound + 1}};
     schedule.start();
-    EXPECT_EQ(schedule.waitMs(), 1);
-    for (int i = 0; i < 40; ++i) { // on time: every wait is the requested interval
-        now += schedule.intervalMs();
+    for (int tick = 1, wait = schedule.waitMs(); schedule.isRunning(); ++tick) {
+        const int late = lateBy.contains(tick) ? lateBy.at(tick) : 0;
+        now += wait + late;
         schedule.tick(pool, random);
-        EXPECT_EQ(schedule.waitMs(), schedule.intervalMs());
+        wait = schedule.waitMs();
+        EXPECT_EQ(wait, schedule.intervalMs() - (late <= bound ? late : 0)) << tick;
     }
-    const int asked = schedule.intervalMs();
-    ASSERT_GT(asked, 10);
-    now += asked + 4; // that tick came 4 ms late
-    schedule.tick(pool, random);
-    EXPECT_EQ(schedule.waitMs(), schedule.intervalMs() - 4);
+    EXPECT_EQ(now - 1000, 2253 + 1500 + bound + 1); // only the bound's lateness made up
+
+    schedule.start();
     now += 10000; // far behind: fire at once, never a negative wait
     EXPECT_EQ(schedule.waitMs(), 0);
-    now -= 20000; // a tick ahead of time still waits no longer than asked
-    EXPECT_EQ(schedule.waitMs(), schedule.intervalMs());
-    schedule.stop();
-    EXPECT_EQ(schedule.waitMs(), 0);
+    now -= 20000; // ahead of time: still no longer than asked
+    EXPECT_EQ(schedule.waitMs(), 1);
 }
 
 } // namespace
