@@ -37,7 +37,7 @@ namespace {
 
 QByteArray largestCatalogue(bool ownDivisionEach) {
     QByteArray bytes;
-    for (int i = 1; i <= maxTeams; ++i)
+    for (int i = 1; i <= maxClubs; ++i)
         bytes += QStringLiteral("\"England\",\"%1\",\"(level 1)\",%2,\"Team %3\"\r\n")
                      .arg(ownDivisionEach ? QStringLiteral("Division %1").arg(i)
                                           : QStringLiteral("Premier League"))
@@ -71,11 +71,9 @@ template <typename Load> Catalogue timeLoads(const char* reader, const QString& 
         loadMs.push_back(clock.nsecsElapsed() / 1e6);
         catalogue = std::move(loaded); // freeing the last one is no part of a load
     }
-    const auto teams = std::count_if(catalogue.teams.begin(), catalogue.teams.end(),
-                                     [](const TeamRecord& r) { return !r.team.isEmpty(); });
-    std::printf("load %lld teams (%lld bytes), %s: median %.2f ms, best %.2f ms of 21\n",
-                static_cast<long long>(teams), static_cast<long long>(QFileInfo(path).size()),
-                reader, median(loadMs), *std::min_element(loadMs.begin(), loadMs.end()));
+    std::printf("load %d clubs (%lld bytes), %s: median %.2f ms, best %.2f ms of 21\n",
+                catalogue.count(), static_cast<long long>(QFileInfo(path).size()), reader,
+                median(loadMs), *std::min_element(loadMs.begin(), loadMs.end()));
     return catalogue;
 }
 
@@ -89,7 +87,7 @@ void loadRandomBytes(const QTemporaryDir& dir, qsizetype size) {
     QElapsedTimer clock;
     clock.start();
     try {
-        outcome = QStringLiteral("%1 slots").arg(Catalogue::load(path).slotCount());
+        outcome = QStringLiteral("%1 clubs").arg(Catalogue::load(path).count());
     } catch (const RunError& error) {
         outcome = QStringLiteral("error %1 (%2)").arg(error.number()).arg(error.where());
     }
@@ -125,9 +123,9 @@ void timeNationPool(const Catalogue& catalogue) {
         count = buildNationPool(catalogue, all, DatabaseType::Normal).count();
         poolMs.push_back(clock.nsecsElapsed() / 1e6);
     }
-    std::printf("nation draw, all nations ticked, over %d slots: %d teams pooled, median %.2f ms, "
+    std::printf("nation draw, all nations ticked, over %d clubs: %d clubs pooled, median %.2f ms, "
                 "best %.2f ms of 21\n",
-                catalogue.slotCount(), count, median(poolMs),
+                catalogue.count(), count, median(poolMs),
                 *std::min_element(poolMs.begin(), poolMs.end()));
 }
 
@@ -152,7 +150,7 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("main window not shown");
 
-    // Each team in a division of its own: the longest list the window can get.
+    // Each club in a division of its own: the longest list the window can get.
     QElapsedTimer openClock;
     openClock.start();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("divisionWindowButton")),

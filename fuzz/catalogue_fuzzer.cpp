@@ -18,8 +18,8 @@
 
 namespace clubdraw {
 
-size_t qHash(const TeamRecord& r, size_t seed = 0) noexcept {
-    return qHashMulti(seed, r.nation, r.division, r.divisionSuffix, r.minimumFlag, r.team);
+size_t qHash(const Club& r, size_t seed = 0) noexcept {
+    return qHashMulti(seed, r.nation, r.division, r.divisionSuffix, r.databaseFlag, r.name);
 }
 
 } // namespace clubdraw
@@ -37,11 +37,11 @@ void check(bool holds, const char* invariant) {
 
 bool isProgramError(int number) {
     switch (number) {
-    case RunError::Overflow:
-    case RunError::OutOfMemory:
+    case RunError::FlagOutOfRange:
+    case RunError::FileTooLarge:
     case RunError::FileNotFound:
-    case RunError::InputPastEndOfFile:
-    case RunError::PathFileAccessError:
+    case RunError::FileEndsInsideRecord:
+    case RunError::FileUnreadable:
         return true;
     default:
         return false;
@@ -71,7 +71,7 @@ std::optional<Catalogue> load(QByteArrayView bytes) {
 // and always reaches the end.
 void readOnAfterErrors(QByteArrayView bytes) {
     CatalogueReader reader(bytes, source);
-    TeamRecord record;
+    Club record;
     qsizetype steps = 0;
     int lastUnevenLine = 0;
     const auto checkUnevenLines = [&] {
@@ -90,8 +90,8 @@ void readOnAfterErrors(QByteArrayView bytes) {
                 return;
         } catch (const RunError& error) {
             checkUnevenLines();
-            check(error.number() == RunError::Overflow ||
-                      error.number() == RunError::InputPastEndOfFile,
+            check(error.number() == RunError::FlagOutOfRange ||
+                      error.number() == RunError::FileEndsInsideRecord,
                   "the reader throws 6 or 62 only");
             check(error.where().startsWith(cataloguePlace(source, reader.record(), reader.line())),
                   "record() and line() are the place the error names");
@@ -101,22 +101,16 @@ void readOnAfterErrors(QByteArrayView bytes) {
 }
 
 void checkCatalogue(const Catalogue& catalogue) {
-    check(catalogue.slotCount() >= 1 && catalogue.slotCount() <= maxTableSlots,
-          "the table has 1 to 32767 slots");
-    for (int i = 0; i + 1 < catalogue.slotCount(); ++i)
-        check(!catalogue.teams[static_cast<std::size_t>(i)].team.isEmpty(),
-              "only the last slot can be the spare");
-    const TeamRecord& last = catalogue.teams.back();
-    check(!last.team.isEmpty() || last == TeamRecord{}, "the spare slot is empty");
+    check(catalogue.count() <= maxClubs, "at most 32766 clubs");
+    for (const Club& club : catalogue.clubs)
+        check(!club.name.isEmpty(), "every club has a name");
 }
 
 void checkDraws(const Catalogue& catalogue) {
-    QSet<TeamRecord> clubs;
+    QSet<Club> clubs;
     int clubCount = 0;
     QHash<DivisionKey, int> clubsPerDivision;
-    for (const TeamRecord& r : catalogue.teams) {
-        if (r.team.isEmpty())
-            continue;
+    for (const Club& r : catalogue.clubs) {
         clubs.insert(r);
         ++clubCount;
         ++clubsPerDivision[DivisionKey{r.nation, r.division}];
@@ -130,11 +124,11 @@ void checkDraws(const Catalogue& catalogue) {
     for (DatabaseType type : {DatabaseType::Minimum, DatabaseType::Normal}) {
         const CandidatePool pool = buildNationPool(catalogue, all, type);
         int eligible = 0;
-        for (const TeamRecord& r : catalogue.teams)
-            eligible += nations.contains(r.nation) && !r.team.isEmpty() &&
-                        (type == DatabaseType::Normal || r.minimumFlag == 0);
+        for (const Club& r : catalogue.clubs)
+            eligible += nations.contains(r.nation) &&
+                        (type == DatabaseType::Normal || r.inMinimumDatabase());
         check(pool.count() == eligible, "the nation pool holds every eligible club");
-        for (const TeamRecord& entry : pool.entries())
+        for (const Club& entry : pool.entries())
             check(clubs.contains(entry), "a nation pool entry is a club of the catalogue");
     }
 
@@ -146,7 +140,7 @@ void checkDraws(const Catalogue& catalogue) {
         listed.insert(key);
         const CandidatePool pool = buildDivisionPool(catalogue, {key});
         check(pool.count() == clubsPerDivision.value(key), "a division pool holds its clubs");
-        for (const TeamRecord& entry : pool.entries())
+        for (const Club& entry : pool.entries())
             check(clubs.contains(entry) && entry.nation == key.nation &&
                       entry.division == key.division,
                   "a division pool entry is a club of that division");

@@ -15,26 +15,26 @@
 namespace clubdraw::testing {
 
 QString line(const QString& nation, const QString& division, const QString& suffix, int flag,
-             const QString& team) {
+             const QString& club) {
     return QStringLiteral("\"%1\",\"%2\",\"%3\",%4,\"%5\"\r\n")
         .arg(nation, division, suffix)
         .arg(flag)
-        .arg(team);
+        .arg(club);
 }
 
-CandidatePool poolOf(std::initializer_list<const char*> teams, const char* nation,
+CandidatePool poolOf(std::initializer_list<const char*> clubs, const char* nation,
                      const char* division, const char* suffix) {
     CandidatePool pool;
-    for (const char* team : teams)
-        pool.add(TeamRecord{QString::fromLatin1(nation), QString::fromLatin1(division),
-                            QString::fromLatin1(suffix), 0, QString::fromLatin1(team)});
+    for (const char* club : clubs)
+        pool.add(Club{QString::fromLatin1(nation), QString::fromLatin1(division),
+                      QString::fromLatin1(suffix), 0, QString::fromLatin1(club)});
     return pool;
 }
 
-QStringList teamNames(const CandidatePool& pool) {
+QStringList clubNames(const CandidatePool& pool) {
     QStringList names;
-    for (const TeamRecord& record : pool.entries())
-        names << record.team;
+    for (const Club& record : pool.entries())
+        names << record.name;
     return names;
 }
 

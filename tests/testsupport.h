@@ -54,14 +54,14 @@ private:
 
 // One canonical catalogue line: quoted texts, CR LF.
 QString line(const QString& nation, const QString& division, const QString& suffix, int flag,
-             const QString& team);
+             const QString& club);
 
-// A pool of these teams, all of one division.
-CandidatePool poolOf(std::initializer_list<const char*> teams, const char* nation = "England",
+// A pool of these clubs, all of one division.
+CandidatePool poolOf(std::initializer_list<const char*> clubs, const char* nation = "England",
                      const char* division = "Premier", const char* suffix = "(level 1)");
 
-// The team names of a pool, in pool order.
-QStringList teamNames(const CandidatePool& pool);
+// The club names of a pool, in pool order.
+QStringList clubNames(const CandidatePool& pool);
 
 // A catalogue of the given lines.
 Catalogue catalogueOf(const QStringList& lines);
@@ -96,7 +96,7 @@ private:
     QByteArray m_oldDirs;
 };
 
-// `count` teams, "Team n", spread over `divisions` divisions of `nation`.
+// `count` clubs, "Club n", spread over `divisions` divisions of `nation`.
 QByteArray generatedCatalogue(int count, const QString& nation = QStringLiteral("England"),
                               int divisions = 1);
 

@@ -22,7 +22,7 @@ using namespace clubdraw;
 
 namespace {
 
-// Always lands on one team, whichever pool it is asked about.
+// Always lands on one club, whichever pool it is asked about.
 class FixedPick final : public RandomSource {
 public:
     void reseedFromClock() override {}
@@ -30,11 +30,11 @@ public:
     int index = 0;
 };
 
-int indexOf(const CandidatePool& pool, const QString& team) {
+int indexOf(const CandidatePool& pool, const QString& club) {
     for (int i = 0; i < pool.count(); ++i)
-        if (pool.at(i).team == team)
+        if (pool.at(i).name == club)
             return i;
-    qFatal("%s is not in the pool", qPrintable(team));
+    qFatal("%s is not in the pool", qPrintable(club));
 }
 
 template <typename T> T* child(const QObject* parent, const char* name) {
@@ -44,11 +44,11 @@ template <typename T> T* child(const QObject* parent, const char* name) {
     return found;
 }
 
-// Draws, then lands the reveal on `team` and saves the window.
-void drawAndSave(QWidget* window, FixedPick& random, const QString& team, const QString& file) {
+// Draws, then lands the reveal on `club` and saves the window.
+void drawAndSave(QWidget* window, FixedPick& random, const QString& club, const QString& file) {
     auto* result = child<ResultPanel>(window, "resultPanel");
     QTest::mouseClick(child<QPushButton>(window, "findButton"), Qt::LeftButton);
-    random.index = indexOf(result->pool(), team);
+    random.index = indexOf(result->pool(), club);
     QSignalSpy landed(result, &ResultPanel::revealFinished);
     if (!landed.wait(10000))
         qFatal("the reveal did not land");

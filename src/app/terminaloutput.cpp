@@ -31,15 +31,15 @@ void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStrea
         out << indent << printable(name).leftJustified(width) << "  " << counts << '\n';
 }
 
-void printClubs(const std::vector<TeamRecord>& clubs, bool asJson, QTextStream& out) {
+void printClubs(const std::vector<Club>& clubs, bool asJson, QTextStream& out) {
     if (!asJson) {
-        for (const TeamRecord& club : clubs)
-            out << printable(club.team) << " in " << printable(divisionLine(club)) << '\n';
+        for (const Club& club : clubs)
+            out << printable(club.name) << " in " << printable(divisionLine(club)) << '\n';
         return;
     }
     QJsonArray array;
-    for (const TeamRecord& club : clubs)
-        array.append(QJsonObject{{QStringLiteral("team"), club.team},
+    for (const Club& club : clubs)
+        array.append(QJsonObject{{QStringLiteral("team"), club.name},
                                  {QStringLiteral("nation"), club.nation},
                                  {QStringLiteral("division"), club.division},
                                  {QStringLiteral("suffix"), club.divisionSuffix},

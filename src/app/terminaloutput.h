@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/teamrecord.h"
+#include "core/club.h"
 
 #include <QString>
 
@@ -24,6 +24,6 @@ void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStrea
 
 // Each club on a line of its own with its division line, or all of them as
 // one JSON array.
-void printClubs(const std::vector<TeamRecord>& clubs, bool asJson, QTextStream& out);
+void printClubs(const std::vector<Club>& clubs, bool asJson, QTextStream& out);
 
 } // namespace clubdraw

@@ -16,7 +16,7 @@ namespace {
 
 RunError tooLarge(const QString& shown) {
     return RunError(
-        RunError::OutOfMemory,
+        RunError::FileTooLarge,
         shown + QStringLiteral(" is larger than %1 MiB").arg(maxCatalogueBytes / (1024 * 1024)));
 }
 
@@ -31,7 +31,7 @@ QByteArray readAtMost(QFile& file, const QString& shown) {
         bytes.resize(room);
         const qint64 got = file.read(bytes.data() + have, room - have);
         if (got < 0)
-            throw RunError(RunError::PathFileAccessError,
+            throw RunError(RunError::FileUnreadable,
                            shown + QStringLiteral(": ") + file.errorString());
         if (got == 0)
             break;
@@ -49,27 +49,19 @@ QByteArray readAtMost(QFile& file, const QString& shown) {
 
 Catalogue Catalogue::parse(QByteArrayView bytes, const QString& source) {
     Catalogue catalogue;
-    // Room for a catalogue of short lines, never more than the table can hold.
-    catalogue.teams.reserve(
-        static_cast<std::size_t>(std::min<qsizetype>(bytes.size() / 24 + 1, maxTableSlots)));
+    // Room for a catalogue of short lines, never more than it can hold.
+    catalogue.clubs.reserve(
+        static_cast<std::size_t>(std::min<qsizetype>(bytes.size() / 24 + 1, maxClubs)));
     CatalogueReader reader(bytes, source);
-    TeamRecord record;
-    bool lastWasTerminator = false;
-    while (reader.next(record)) {
-        if (record.team.isEmpty()) {
-            // Skipped, dropping nothing read before it; at the end of the file
-            // it only marks that the list has no spare slot.
-            lastWasTerminator = true;
+    Club club;
+    while (reader.next(club)) {
+        // A record without a name is skipped, dropping nothing read before it.
+        if (club.name.isEmpty())
             continue;
-        }
-        if (catalogue.slotCount() == maxTableSlots)
-            throw tooManyTeams(source, reader.record(), reader.line());
-        catalogue.teams.back() = std::move(record);
-        catalogue.teams.emplace_back();
-        lastWasTerminator = false;
+        if (catalogue.count() == maxClubs)
+            throw tooManyClubs(source, reader.record(), reader.line());
+        catalogue.clubs.push_back(std::move(club));
     }
-    if (lastWasTerminator && catalogue.slotCount() > 1)
-        catalogue.teams.pop_back();
     return catalogue;
 }
 
@@ -78,9 +70,10 @@ Catalogue Catalogue::parse(const QString& text, const QString& source) {
     return parse(QByteArrayView(bytes), source);
 }
 
-RunError Catalogue::tooManyTeams(const QString& source, int record, int line) {
-    return RunError(RunError::Overflow, cataloguePlace(source, record, line) +
-                                            QStringLiteral(": more than %1 teams").arg(maxTeams));
+RunError Catalogue::tooManyClubs(const QString& source, int record, int line) {
+    return RunError(RunError::TooManyClubs,
+                    cataloguePlace(source, record, line) +
+                        QStringLiteral(": more than %1 teams").arg(maxClubs));
 }
 
 Catalogue Catalogue::load(const QString& path) {
@@ -96,7 +89,7 @@ QByteArray Catalogue::readFile(const QString& path) {
         throw RunError(RunError::FileNotFound, shown);
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw RunError(RunError::PathFileAccessError,
+        throw RunError(RunError::FileUnreadable,
                        shown + (info.isDir() ? QStringLiteral(" is a folder")
                                              : QStringLiteral(": ") + file.errorString()));
     // Checked before reading, so an oversized file costs nothing.
@@ -105,8 +98,8 @@ QByteArray Catalogue::readFile(const QString& path) {
     return readAtMost(file, shown);
 }
 
-QString Catalogue::pathIn(const QString& programFolder) {
-    return QDir(programFolder).filePath(QString::fromLatin1(catalogueFileName));
+QString Catalogue::pathIn(const QString& folder) {
+    return QDir(folder).filePath(QString::fromLatin1(catalogueFileName));
 }
 
 } // namespace clubdraw

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "club.h"
 #include "runerror.h"
-#include "teamrecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -14,28 +14,25 @@ namespace clubdraw {
 
 inline constexpr char catalogueFileName[] = "kortliste_eng.txt";
 
-// Team counters are 16-bit: the table has at most this many slots, so at
-// most maxTableSlots - 1 teams load and one slot is left as the spare.
-inline constexpr int maxTableSlots = 32767;
-inline constexpr int maxTeams = maxTableSlots - 1;
+// The most clubs a catalogue holds. Counters were 16-bit with one value
+// kept back, and catalogues written for that limit must still load, and
+// fail, as they always have.
+inline constexpr int maxClubs = 32766;
 
 // Largest catalogue file that is read: far beyond any real catalogue
-// (32,766 teams take about 2 MB), small enough never to exhaust memory.
+// (32,766 clubs take about 2 MB), small enough never to exhaust memory.
 inline constexpr qint64 maxCatalogueBytes = 64LL * 1024 * 1024;
 
-// The loaded catalogue. `teams` holds the teams in file order followed,
-// when the file has no terminator record, by one empty spare slot; it is
-// never empty and never changes after the load.
+// The loaded catalogue: its clubs in file order, unchanged after the load.
 struct Catalogue {
-    std::vector<TeamRecord> teams{TeamRecord{}};
+    std::vector<Club> clubs;
 
-    // Slots of `teams`, the spare slot included.
-    int slotCount() const { return static_cast<int>(teams.size()); }
+    int count() const { return static_cast<int>(clubs.size()); }
 
     // Reads a catalogue from the file's bytes (see CatalogueReader).
     // `source` names the file in error messages. Throws RunError 62 (file
     // ends inside a record, or a quote is never closed) or 6 (flag out of
-    // range, or more than maxTeams teams).
+    // range, or more than maxClubs clubs).
     static Catalogue parse(QByteArrayView bytes, const QString& source = {});
     // The same for text, read as its UTF-8 bytes.
     static Catalogue parse(const QString& text, const QString& source = {});
@@ -47,11 +44,11 @@ struct Catalogue {
     // The file's bytes, with the errors of load() that come before parsing.
     static QByteArray readFile(const QString& path);
 
-    // Error 6 for a team past maxTeams, where the reader is.
-    static RunError tooManyTeams(const QString& source, int record, int line);
+    // Error 6 for a club past maxClubs, where the reader is.
+    static RunError tooManyClubs(const QString& source, int record, int line);
 
-    // Where the program looks for its catalogue: beside the executable.
-    static QString pathIn(const QString& programFolder);
+    // The catalogue file's path in `folder` (see cataloguelocation.h).
+    static QString pathIn(const QString& folder);
 };
 
 } // namespace clubdraw

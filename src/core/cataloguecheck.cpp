@@ -62,35 +62,35 @@ public:
         m_report.findings.push_back({kind, line, std::move(text)});
     }
 
-    void check(const TeamRecord& record, const CatalogueReader& reader) {
+    void check(const Club& record, const CatalogueReader& reader) {
         const int line = reader.line();
-        if (record.team.isEmpty()) {
+        if (record.name.isEmpty()) {
             // Only the last record may be a terminator; elsewhere it is a lost club.
             m_terminatorLine = line;
             return;
         }
         reportTerminator();
-        if (m_report.summary.clubs == maxTeams)
-            error(line, Catalogue::tooManyTeams({}, reader.record(), line));
+        if (m_report.summary.clubs == maxClubs)
+            error(line, Catalogue::tooManyClubs({}, reader.record(), line));
         checkTexts(record, line);
         if (!reader.flagWasWholeNumber())
             add(CheckFinding::Kind::Warning, line,
                 QStringLiteral("the database flag is not a whole number; it reads as %1")
-                    .arg(record.minimumFlag));
+                    .arg(record.databaseFlag));
 
         const QString clubKey = record.nation + QChar(0x1F) + record.division + QChar(0x1F) +
-                                record.team.trimmed().toCaseFolded();
+                                record.name.trimmed().toCaseFolded();
         if (const auto first = m_clubLines.constFind(clubKey); first != m_clubLines.cend())
             add(CheckFinding::Kind::Warning, line,
                 QStringLiteral("club %1 is listed twice in the division %2 (first on line %3)")
-                    .arg(quoted(record.team), quoted(record.nation + u' ' + record.division))
+                    .arg(quoted(record.name), quoted(record.nation + u' ' + record.division))
                     .arg(*first));
         else
             m_clubLines.insert(clubKey, line);
 
         CheckSummary& summary = m_report.summary;
         ++summary.clubs;
-        if (record.minimumFlag == 0)
+        if (record.inMinimumDatabase())
             ++summary.minimumClubs;
         m_divisions.insert(record.nation + QChar(0x1F) + record.division);
         if (!m_nations.contains(record.nation))
@@ -164,7 +164,7 @@ private:
         m_terminatorLine = 0;
     }
 
-    void checkTexts(const TeamRecord& record, int line) {
+    void checkTexts(const Club& record, int line) {
         if (record.nation.isEmpty() || record.division.isEmpty())
             add(CheckFinding::Kind::Warning, line,
                 record.nation.isEmpty() && record.division.isEmpty()
@@ -174,7 +174,7 @@ private:
         const std::pair<const char*, const QString*> fields[] = {{"nation", &record.nation},
                                                                  {"division", &record.division},
                                                                  {"suffix", &record.divisionSuffix},
-                                                                 {"club name", &record.team}};
+                                                                 {"club name", &record.name}};
         for (const auto& [name, text] : fields)
             if (const QString problem = decodingProblem(*text); !problem.isEmpty())
                 add(CheckFinding::Kind::Warning, line,
@@ -201,7 +201,7 @@ int CheckReport::count(CheckFinding::Kind kind) const {
 CheckReport checkCatalogue(QByteArrayView bytes) {
     Checker checker;
     CatalogueReader reader(bytes);
-    TeamRecord record;
+    Club record;
     int lastErrorLine = 0;
     for (;;) {
         try {

@@ -141,7 +141,7 @@ CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
         --m_end;
 }
 
-bool CatalogueReader::next(TeamRecord& record) {
+bool CatalogueReader::next(Club& record) {
     m_unevenLines.clear();
     if (atEnd())
         return false;
@@ -151,7 +151,7 @@ bool CatalogueReader::next(TeamRecord& record) {
     Field field;
     for (int slot = 0; slot < 5; ++slot) {
         if (!readField(field))
-            fail(RunError::InputPastEndOfFile, recordLine,
+            fail(RunError::FileEndsInsideRecord, recordLine,
                  QStringLiteral(": the file ends before the record's five fields"));
         switch (slot) {
         case 0:
@@ -164,10 +164,10 @@ bool CatalogueReader::next(TeamRecord& record) {
             record.divisionSuffix = text(field, 2);
             break;
         case 3:
-            record.minimumFlag = flag(field);
+            record.databaseFlag = flag(field);
             break;
         default:
-            record.team = text(field, 3);
+            record.name = text(field, 3);
         }
     }
     return true;
@@ -227,7 +227,7 @@ bool CatalogueReader::readField(Field& field) {
             // that line, whether or not the file ends with a line end.
             close = std::find_if(start, m_end, isLineEnd);
             if (!std::all_of(close, m_end, [](char c) { return isLineEnd(c) || isBlank(c); }))
-                fail(RunError::InputPastEndOfFile, field.line,
+                fail(RunError::QuoteNeverClosed, field.line,
                      QStringLiteral(": the quote opened on this line is never closed"));
             lineEnds = 0;
         }
@@ -267,7 +267,7 @@ QString CatalogueReader::text(const Field& field, int slot) {
     lastBytes = bytes;
     if (!repeat) {
         // Held only from the second time in a row, so a field that never
-        // repeats (a team) costs no shared copy.
+        // repeats (a club) costs no shared copy.
         lastText = QString();
         return decode(bytes);
     }
@@ -321,7 +321,7 @@ void CatalogueReader::failFlag(const Field& field) {
     // Go on after the error from where the flag stands.
     m_pos = field.begin;
     m_posLine = field.line;
-    fail(RunError::Overflow, field.line,
+    fail(RunError::FlagOutOfRange, field.line,
          QStringLiteral(": minimum flag \"%1\" is outside -32768 to 32767").arg(text.left(40)));
 }
 

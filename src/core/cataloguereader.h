@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "teamrecord.h"
+#include "club.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -30,11 +30,11 @@ public:
     explicit CatalogueReader(QByteArrayView bytes, QString source = {});
     Encoding encoding() const { return m_encoding; }
 
-    // Reads the next record into `record`, terminator records (empty team) included;
+    // Reads the next record into `record`, records without a club name included;
     // returns false when only blank lines (or a final Ctrl-Z) are left. Throws RunError
     // 62 (the file ends inside a record, or a quote is never closed and more than blank
     // lines follow its line) or 6 (a flag outside -32768 to 32767).
-    bool next(TeamRecord& record);
+    bool next(Club& record);
 
     int record() const { return m_record; } // number of the record last started, from 1
     // Line where that record starts; after a throw, the line the error names.

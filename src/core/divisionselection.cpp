@@ -19,11 +19,8 @@ QString divisionLabel(const DivisionKey& key) {
 DivisionList collectDivisions(const Catalogue& catalogue) {
     DivisionList result;
     QSet<DivisionKey> seen;
-    seen.reserve(catalogue.slotCount());
-    for (const TeamRecord& record : catalogue.teams) {
-        // The spare slot (and nothing else) has no team.
-        if (record.team.isEmpty())
-            continue;
+    seen.reserve(catalogue.count());
+    for (const Club& record : catalogue.clubs) {
         DivisionKey key{record.nation, record.division};
         if (seen.contains(key))
             continue;
@@ -120,9 +117,7 @@ CandidatePool buildDivisionPool(const Catalogue& catalogue, const std::vector<Di
     if (keys.empty())
         return pool;
     const QSet<DivisionKey> wanted(keys.begin(), keys.end());
-    for (const TeamRecord& record : catalogue.teams) {
-        if (record.team.isEmpty())
-            continue;
+    for (const Club& record : catalogue.clubs) {
         if (wanted.contains(DivisionKey{record.nation, record.division}))
             pool.add(record);
     }

@@ -23,7 +23,7 @@ size_t qHash(const DivisionKey& key, size_t seed = 0) noexcept;
 // Shown as nation, one blank, division; nothing trimmed.
 QString divisionLabel(const DivisionKey& key);
 
-// The distinct divisions of the catalogue's teams in first-occurrence
+// The distinct divisions of the catalogue's clubs in first-occurrence
 // order, with their labels (parallel vectors).
 struct DivisionList {
     std::vector<DivisionKey> keys;
@@ -74,8 +74,8 @@ private:
     std::vector<char> m_isSelected;
 };
 
-// Every team of the given divisions, in catalogue order, whatever its
-// minimumFlag.
+// Every club of the given divisions, in catalogue order, whatever its
+// database flag.
 CandidatePool buildDivisionPool(const Catalogue& catalogue, const std::vector<DivisionKey>& keys);
 
 } // namespace clubdraw

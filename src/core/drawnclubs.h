@@ -10,7 +10,7 @@ namespace clubdraw {
 
 // The pool's clubs, each once, in pool order: the same nation and club name
 // listed twice are one club.
-std::vector<TeamRecord> differentClubs(const CandidatePool& pool);
+std::vector<Club> differentClubs(const CandidatePool& pool);
 
 // What a draw of `count` clubs chooses from: for one club, the pool's
 // entries, as a window's reveal does; for more, its different clubs.
@@ -21,6 +21,6 @@ int clubsToChooseFrom(const CandidatePool& pool, int count);
 // are all different, every club equally likely, since one club cannot go to
 // two managers. Empty when there are fewer than minimumDrawSize, or fewer
 // than `count`, to choose from.
-std::vector<TeamRecord> drawClubs(const CandidatePool& pool, int count, RandomSource& random);
+std::vector<Club> drawClubs(const CandidatePool& pool, int count, RandomSource& random);
 
 } // namespace clubdraw

@@ -66,10 +66,10 @@ CandidatePool buildNationPool(const Catalogue& catalogue, const NationTicks& tic
         if (!ticks[n])
             continue;
         const QString name = nationName(static_cast<Nation>(n));
-        for (const TeamRecord& record : catalogue.teams) {
+        for (const Club& record : catalogue.clubs) {
             if (record.nation != name)
                 continue;
-            if (type == DatabaseType::Minimum && record.minimumFlag != 0)
+            if (type == DatabaseType::Minimum && !record.inMinimumDatabase())
                 continue;
             pool.add(record);
         }

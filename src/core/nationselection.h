@@ -58,7 +58,7 @@ inline bool ticked(const NationTicks& ticks, Nation nation) {
 
 enum class DatabaseType { Minimum, Normal };
 
-// Every team of the ticked nations that fits the database type, nation by
+// Every club of the ticked nations that fits the database type, nation by
 // nation in draw order and in catalogue order within a nation.
 CandidatePool buildNationPool(const Catalogue& catalogue, const NationTicks& ticks,
                               DatabaseType type);

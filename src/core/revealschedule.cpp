@@ -14,7 +14,7 @@ SteadyClock steadyClock() {
     };
 }
 
-QString divisionLine(const TeamRecord& record) {
+QString divisionLine(const Club& record) {
     const QString separator =
         record.nation == QStringLiteral("Italy") ? QString() : QStringLiteral(" ");
     return record.nation + QStringLiteral(", ") + record.division + separator +
@@ -28,9 +28,9 @@ RevealStep RevealSchedule::tick(const CandidatePool& pool, RandomSource& random)
         return step;
     }
     random.reseedFromClock();
-    const TeamRecord& picked = pool.at(random.pickIndex(pool.count()));
+    const Club& picked = pool.at(random.pickIndex(pool.count()));
     step.showsPick = true;
-    step.team = picked.team;
+    step.clubName = picked.name;
     step.divisionLine = divisionLine(picked);
     // Compared before growing: the tick that finds 200 still shows a pick.
     if (m_revealInterval >= revealStop) {

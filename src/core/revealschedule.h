@@ -30,7 +30,7 @@ inline constexpr std::int64_t revealStallMs = 50;
 // What one tick of the reveal shows and what it asks of the timer.
 struct RevealStep {
     bool showsPick = false; // false only when the pool was empty
-    QString team;
+    QString clubName;
     QString divisionLine;
     int nextIntervalMs = 0; // 0: the reveal is over
     bool finished = false;  // this pick is the result: show it in bold
@@ -38,7 +38,7 @@ struct RevealStep {
 
 // "nation, division" then the suffix: straight after the division for
 // Italy, after one blank for every other nation.
-QString divisionLine(const TeamRecord& record);
+QString divisionLine(const Club& record);
 
 // The slowing slot-machine schedule of one draw window: every tick shows a
 // random pool entry and stretches the wait by a tenth until it reaches
@@ -76,7 +76,7 @@ private:
     std::int64_t m_dueMs = 0; // when the next tick is due, from the start
 };
 
-// Hands a draw's teams to its window: a draw that found any team becomes the
+// Hands a draw's clubs to its window: a draw that found any club becomes the
 // window's pool; two or more start the reveal afresh, fewer stop it.
 // Returns whether a reveal started.
 bool takeDraw(CandidatePool&& found, CandidatePool& windowPool, RevealSchedule& schedule);

@@ -12,15 +12,15 @@ RunError::RunError(int number, QString where)
 
 QString RunError::textOf(int number) {
     switch (number) {
-    case Overflow:
+    case FlagOutOfRange:
         return QStringLiteral("Overflow");
-    case OutOfMemory:
+    case FileTooLarge:
         return QStringLiteral("Out of memory");
     case FileNotFound:
         return QStringLiteral("File not found");
-    case InputPastEndOfFile:
+    case FileEndsInsideRecord:
         return QStringLiteral("Input past end of file");
-    case PathFileAccessError:
+    case FileUnreadable:
         return QStringLiteral("Path/File access error");
     default:
         return QStringLiteral("Application-defined or object-defined error");

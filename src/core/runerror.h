@@ -12,12 +12,17 @@ namespace clubdraw {
 // between versions: guides and answers that quote them stay right.
 class RunError : public std::runtime_error {
 public:
+    // Named for what happened; some share a number, and so the text shown.
     enum Number {
-        Overflow = 6,
-        OutOfMemory = 7,
+        Unexpected = 0,
+        FlagOutOfRange = 6,
+        TooManyClubs = 6,
+        FileTooLarge = 7,
+        MemoryExhausted = 7,
         FileNotFound = 53,
-        InputPastEndOfFile = 62,
-        PathFileAccessError = 75,
+        FileEndsInsideRecord = 62,
+        QuoteNeverClosed = 62,
+        FileUnreadable = 75,
     };
 
     // `where` says what failed, e.g. the file and record.

@@ -18,11 +18,11 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const RunError& error) {
         fail(error);
     } catch (const std::bad_alloc&) {
-        fail(RunError(RunError::OutOfMemory, {}));
+        fail(RunError(RunError::MemoryExhausted, {}));
     } catch (const std::exception& error) {
-        fail(RunError(0, QString::fromLocal8Bit(error.what())));
+        fail(RunError(RunError::Unexpected, QString::fromLocal8Bit(error.what())));
     } catch (...) {
-        fail(RunError(0, {}));
+        fail(RunError(RunError::Unexpected, {}));
     }
     return true;
 }

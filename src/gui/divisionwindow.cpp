@@ -84,9 +84,9 @@ void DivisionWindow::buildControls(SteadyClock clock) {
                                          5880, 6600, 1455, 495);
 
     const QFont resultFont = msSansSerif(9.75);
-    QLabel* teamCaption = makeLabel(this, QStringLiteral("teamCaption"),
+    QLabel* clubCaption = makeLabel(this, QStringLiteral("teamCaption"),
                                     QStringLiteral("Your team is :"), Qt::AlignRight, resultFont);
-    place(teamCaption, 0, 6000, 1935, 375);
+    place(clubCaption, 0, 6000, 1935, 375);
     QLabel* divisionCaption = makeLabel(this, QStringLiteral("divisionCaption"),
                                         QStringLiteral("in :"), Qt::AlignRight, resultFont);
     place(divisionCaption, 600, 6480, 1335, 255);
@@ -103,7 +103,7 @@ void DivisionWindow::buildControls(SteadyClock clock) {
     connect(removeAllButton, &QPushButton::clicked, this, &DivisionWindow::removeAllDivisions);
     connect(m_allList, &QListWidget::itemDoubleClicked, this, &DivisionWindow::addDivision);
     connect(m_selectedList, &QListWidget::itemDoubleClicked, this, &DivisionWindow::removeDivision);
-    connect(findButton, &QPushButton::clicked, this, &DivisionWindow::drawTeam);
+    connect(findButton, &QPushButton::clicked, this, &DivisionWindow::drawClub);
     connect(clearButton, &QPushButton::clicked, m_result, &ResultPanel::clearCaptions);
     connect(backButton, &QPushButton::clicked, this, &QWidget::hide);
     // Qt deletes a closed window only later; its timer must not tick till then.
@@ -145,8 +145,8 @@ void DivisionWindow::removeAllDivisions() {
     m_selectedList->clear();
 }
 
-void DivisionWindow::drawTeam() {
-    // Every team of the chosen divisions, "Minimum" or not.
+void DivisionWindow::drawClub() {
+    // Every club of the chosen divisions, "Minimum" or not.
     m_result->startDraw(buildDivisionPool(m_catalogue, m_selection->selectedKeys()));
 }
 

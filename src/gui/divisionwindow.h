@@ -16,7 +16,7 @@ namespace clubdraw {
 
 class ResultPanel;
 
-// The second draw window: draw a team from single divisions. Closing it
+// The second draw window: draw a club from single divisions. Closing it
 // ends its reveal there and then.
 class DivisionWindow : public SecondaryWindow {
     Q_OBJECT
@@ -30,7 +30,7 @@ private slots:
     void addAllDivisions();
     void removeDivision();
     void removeAllDivisions();
-    void drawTeam();
+    void drawClub();
 
 private:
     void buildControls(SteadyClock clock);

@@ -148,9 +148,9 @@ void MainWindow::buildControls() {
                                          QStringLiteral("Quit"), 6240, 6720, 1335, 495);
 
     const QFont resultFont = msSansSerif(9.75);
-    QLabel* teamCaption = makeLabel(client, QStringLiteral("teamCaption"),
+    QLabel* clubCaption = makeLabel(client, QStringLiteral("teamCaption"),
                                     QStringLiteral("Your team is :"), Qt::AlignRight, resultFont);
-    place(teamCaption, 0, 5760, 2175, 375);
+    place(clubCaption, 0, 5760, 2175, 375);
     QLabel* divisionCaption = makeLabel(client, QStringLiteral("divisionCaption"),
                                         QStringLiteral(" in :"), Qt::AlignRight, resultFont);
     place(divisionCaption, 840, 6240, 1335, 255);
@@ -195,7 +195,7 @@ void MainWindow::buildControls() {
                  southAmerica,
                  usa});
 
-    connect(findButton, &QPushButton::clicked, this, &MainWindow::drawTeam);
+    connect(findButton, &QPushButton::clicked, this, &MainWindow::drawClub);
     connect(clearButton, &QPushButton::clicked, this, &MainWindow::clearResults);
     connect(quitButton, &QPushButton::clicked, this, [] { QCoreApplication::quit(); });
     connect(divisionsButton, &QPushButton::clicked, this, &MainWindow::showDivisionWindow);
@@ -229,7 +229,7 @@ void MainWindow::applyPreset(NationPreset preset) {
         m_nationBoxes[n]->setCheckState(pattern[n] ? Qt::Checked : Qt::Unchecked);
 }
 
-void MainWindow::drawTeam() {
+void MainWindow::drawClub() {
     const DatabaseType type =
         m_minimumButton->isChecked() ? DatabaseType::Minimum : DatabaseType::Normal;
     m_result->startDraw(buildNationPool(m_catalogue, ticks(), type));

@@ -24,7 +24,7 @@ class ResultPanel;
 class SecondaryWindow;
 class ThanksWindow;
 
-// The start-up window: draw a team by nation. It owns the catalogue and the
+// The start-up window: draw a club by nation. It owns the catalogue and the
 // random source that the division window shares.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -44,7 +44,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void drawTeam();
+    void drawClub();
     void clearResults();
     void showDivisionWindow();
     void showAbout();

@@ -10,14 +10,14 @@ namespace clubdraw {
 
 ResultPanel::ResultPanel(RandomSource& random, SteadyClock clock, QWidget* parent)
     : QWidget(parent), m_random(random), m_schedule(std::move(clock)),
-      m_teamLabel(makeLabel(this, QStringLiteral("teamLabel"), QString(), Qt::AlignLeft, QFont())),
+      m_clubLabel(makeLabel(this, QStringLiteral("teamLabel"), QString(), Qt::AlignLeft, QFont())),
       m_divisionLabel(
           makeLabel(this, QStringLiteral("divisionLabel"), QString(), Qt::AlignLeft, QFont())),
       m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("resultPanel"));
     // A screen reader reads the club itself as the labels' name.
     setAccessibleName(QStringLiteral("Result"));
-    m_teamLabel->setAccessibleDescription(QStringLiteral("Your team"));
+    m_clubLabel->setAccessibleDescription(QStringLiteral("Your team"));
     m_divisionLabel->setAccessibleDescription(QStringLiteral("Division"));
     // Single-shot, re-armed at every tick: each wait makes up for the
     // lateness of the ticks before it.
@@ -26,12 +26,12 @@ ResultPanel::ResultPanel(RandomSource& random, SteadyClock clock, QWidget* paren
     connect(m_timer, &QTimer::timeout, this, &ResultPanel::advanceReveal);
 }
 
-void ResultPanel::placeLabels(const QRect& team, const QRect& division, const QFont& font) {
-    const QRect area = team.united(division);
+void ResultPanel::placeLabels(const QRect& club, const QRect& division, const QFont& font) {
+    const QRect area = club.united(division);
     setGeometry(area);
-    m_teamLabel->setGeometry(team.translated(-area.topLeft()));
+    m_clubLabel->setGeometry(club.translated(-area.topLeft()));
     m_divisionLabel->setGeometry(division.translated(-area.topLeft()));
-    m_teamLabel->setFont(font);
+    m_clubLabel->setFont(font);
     m_divisionLabel->setFont(font);
 }
 
@@ -43,7 +43,7 @@ void ResultPanel::startDraw(CandidatePool found) {
 }
 
 void ResultPanel::clearCaptions() {
-    m_teamLabel->clear();
+    m_clubLabel->clear();
     m_divisionLabel->clear();
 }
 
@@ -55,7 +55,7 @@ void ResultPanel::stopReveal() {
 void ResultPanel::advanceReveal() {
     const RevealStep step = m_schedule.tick(m_pool, m_random);
     if (step.showsPick) {
-        m_teamLabel->setText(step.team);
+        m_clubLabel->setText(step.clubName);
         m_divisionLabel->setText(step.divisionLine);
     }
     if (step.finished)
@@ -66,7 +66,7 @@ void ResultPanel::advanceReveal() {
 }
 
 void ResultPanel::setBold(bool bold) {
-    for (QLabel* label : {m_teamLabel, m_divisionLabel}) {
+    for (QLabel* label : {m_clubLabel, m_divisionLabel}) {
         QFont font = label->font();
         font.setBold(bold);
         label->setFont(font);

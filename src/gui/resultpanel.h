@@ -12,7 +12,7 @@ class QTimer;
 
 namespace clubdraw {
 
-// A draw's result: the team and division labels and the slot-machine
+// A draw's result: the club and division labels and the slot-machine
 // reveal that fills them. Each draw window has one, with a pool and a timer
 // of its own, so both windows can reveal at once.
 class ResultPanel : public QWidget {
@@ -22,15 +22,15 @@ public:
     ResultPanel(RandomSource& random, SteadyClock clock, QWidget* parent);
 
     // Puts the two labels at these places of the parent, in pixels.
-    void placeLabels(const QRect& team, const QRect& division, const QFont& font);
+    void placeLabels(const QRect& club, const QRect& division, const QFont& font);
 
-    // The teams the latest draw that found any handed over.
+    // The clubs the latest draw that found any handed over.
     const CandidatePool& pool() const { return m_pool; }
     bool isRevealing() const { return m_schedule.isRunning(); }
 
 public slots:
     // Empties the result in regular weight, then reveals from `found` when it
-    // holds two teams or more; fewer stop a running reveal.
+    // holds two clubs or more; fewer stop a running reveal.
     void startDraw(clubdraw::CandidatePool found);
     // "Clear results": captions only; bold and a running reveal stay.
     void clearCaptions();
@@ -51,7 +51,7 @@ private:
     RandomSource& m_random;
     RevealSchedule m_schedule;
     CandidatePool m_pool;
-    QLabel* m_teamLabel;
+    QLabel* m_clubLabel;
     QLabel* m_divisionLabel;
     QTimer* m_timer;
 };

@@ -138,17 +138,17 @@ TEST(CommandLine, theWindowReadsTheCatalogueItIsGiven) {
     EXPECT_TRUE(errors.startsWith(QStringLiteral("clubdraw: Unknown option 'platform'")));
 }
 
-QStringList teamsIn(const QString& out) {
-    QStringList teams;
+QStringList clubsIn(const QString& out) {
+    QStringList clubs;
     for (const QString& l : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        teams << l.section(QStringLiteral(" in "), 0, 0);
-    teams.sort();
-    return teams;
+        clubs << l.section(QStringLiteral(" in "), 0, 0);
+    clubs.sort();
+    return clubs;
 }
 
 struct DrawRow {
     Words arguments;
-    const char* teams;   // all of them, sorted, comma-separated; null for a failure
+    const char* clubs;   // all of them, sorted, comma-separated; null for a failure
     const char* failure; // what stderr must say
 };
 
@@ -159,9 +159,9 @@ class Draws : public ::testing::TestWithParam<DrawRow> {};
 TEST_P(Draws, takeTheClubsTheirWindowWould) {
     const Outcome o = run(QStringList{QStringLiteral("draw")} + args(GetParam().arguments),
                           catalogueFolder().path());
-    if (GetParam().teams) {
+    if (GetParam().clubs) {
         EXPECT_EQ(o.status, 0) << o.err.toStdString();
-        EXPECT_EQ(teamsIn(o.out).join(u','), QString::fromUtf8(GetParam().teams));
+        EXPECT_EQ(clubsIn(o.out).join(u','), QString::fromUtf8(GetParam().clubs));
     } else {
         EXPECT_EQ(o.status, 1);
         EXPECT_TRUE(o.out.isEmpty());
@@ -209,7 +209,7 @@ TEST(CommandLine, aSeedRepeatsTheDraw) {
         const QStringList seeded = draw + QStringList{"--seed", QString::fromLatin1(seed)};
         const Outcome first = run(seeded, catalogueFolder().path());
         EXPECT_EQ(first.status, 0);
-        EXPECT_EQ(teamsIn(first.out).size(), 3);
+        EXPECT_EQ(clubsIn(first.out).size(), 3);
         EXPECT_EQ(run(seeded, catalogueFolder().path()).out, first.out) << seed;
     }
 }
@@ -221,16 +221,16 @@ TEST(CommandLine, jsonIsOneArrayOfTheDrawnClubs) {
     const QJsonDocument document = QJsonDocument::fromJson(o.out.toUtf8(), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << o.out.toStdString();
     ASSERT_TRUE(document.isArray());
-    std::set<QString> teams;
+    std::set<QString> clubs;
     for (const QJsonValue& club : document.array()) {
         const QJsonObject object = club.toObject();
-        teams.insert(object[QStringLiteral("team")].toString());
+        clubs.insert(object[QStringLiteral("team")].toString());
         EXPECT_EQ(object[QStringLiteral("nation")].toString(), QStringLiteral("Wales"));
         EXPECT_EQ(object[QStringLiteral("division")].toString(), QStringLiteral("League"));
         EXPECT_EQ(object[QStringLiteral("suffix")].toString(), QString());
         EXPECT_EQ(object[QStringLiteral("line")].toString(), QStringLiteral("Wales, League "));
     }
-    EXPECT_EQ(teams,
+    EXPECT_EQ(clubs,
               (std::set<QString>{QStringLiteral("Bangor City"), QStringLiteral("Barry Town")}));
 }
 

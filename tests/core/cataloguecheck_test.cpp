@@ -82,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Kind::Warning, 2,
                    "the division \"Prem\u0081ier\" looks wrongly decoded: it "
                    "holds the control character U+0081"},
-        FindingRow{"tooManyClubs", clubdraw::testing::generatedCatalogue(maxTeams + 1), Kind::Error,
-                   maxTeams + 1,
+        FindingRow{"tooManyClubs", clubdraw::testing::generatedCatalogue(maxClubs + 1), Kind::Error,
+                   maxClubs + 1,
                    "run-time error 6: Overflow (Record 32767, line "
                    "32767: more than 32766 teams)"},
         FindingRow{"recordWithoutAClubMidFile",

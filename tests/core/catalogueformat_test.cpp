@@ -13,17 +13,15 @@ namespace {
 struct FormatRow {
     const char* name;
     const char* text;
-    // The expected teams as "nation|division|suffix|flag|team", then the
-    // expected slotCount (spare slot included).
-    std::vector<const char*> teams;
-    int slotCount;
+    // The expected clubs as "nation|division|suffix|flag|club".
+    std::vector<const char*> clubs;
 };
 
-std::string describe(const TeamRecord& r) {
+std::string describe(const Club& r) {
     return QStringLiteral("%1|%2|%3|%4|%5")
         .arg(r.nation, r.division, r.divisionSuffix)
-        .arg(r.minimumFlag)
-        .arg(r.team)
+        .arg(r.databaseFlag)
+        .arg(r.name)
         .toStdString();
 }
 
@@ -32,96 +30,74 @@ class CatalogueFormat : public ::testing::TestWithParam<FormatRow> {};
 TEST_P(CatalogueFormat, readsFieldsAsWritten) {
     const FormatRow& row = GetParam();
     const Catalogue catalogue = Catalogue::parse(QString::fromUtf8(row.text));
-    ASSERT_EQ(catalogue.slotCount(), row.slotCount);
-    for (std::size_t i = 0; i < row.teams.size(); ++i)
-        EXPECT_EQ(describe(catalogue.teams[i]), row.teams[i]) << "team " << i + 1;
-    // Every slot after the teams is the empty spare.
-    for (std::size_t i = row.teams.size(); i < catalogue.teams.size(); ++i)
-        EXPECT_EQ(catalogue.teams[i], TeamRecord{});
+    ASSERT_EQ(catalogue.clubs.size(), row.clubs.size());
+    for (std::size_t i = 0; i < row.clubs.size(); ++i)
+        EXPECT_EQ(describe(catalogue.clubs[i]), row.clubs[i]) << "club " << i + 1;
 }
 
 const FormatRow formatRows[] = {
-    {"empty_file", "", {}, 1},
-    {"only_blank_lines", "\r\n  \r\n\n", {}, 1},
+    {"empty_file", "", {}},
+    {"only_blank_lines", "\r\n  \r\n\n", {}},
     {"canonical",
      "\"England\",\"Premier League\",\"(level 1)\",0,\"Arsenal\"\r\n",
-     {"England|Premier League|(level 1)|0|Arsenal"},
-     2},
-    {"terminator_removes_spare_slot",
+     {"England|Premier League|(level 1)|0|Arsenal"}},
+    {"terminator_at_the_end",
      "\"England\",\"P\",\"\",0,\"Arsenal\"\r\n\"England\",\"P\",\"\",0,\"Chelsea\"\r\n\"\",\"\","
      "\"\",0,\"\"\r\n",
-     {"England|P||0|Arsenal", "England|P||0|Chelsea"},
-     2},
+     {"England|P||0|Arsenal", "England|P||0|Chelsea"}},
     {"unquoted_fields",
      "England,Premier League,(level 1),1,Leeds United\n",
-     {"England|Premier League|(level 1)|1|Leeds United"},
-     2},
+     {"England|Premier League|(level 1)|1|Leeds United"}},
     {"quoted_field_keeps_commas_and_loses_quotes",
      "\"Italy\",\"Serie A\",\", x\",0,\"Roma, AS\"\r\n",
-     {"Italy|Serie A|, x|0|Roma, AS"},
-     2},
+     {"Italy|Serie A|, x|0|Roma, AS"}},
     {"spaces_before_fields_skipped",
      "  England,   \"Premier\",  x ,  7 ,   Arsenal  \r\n",
-     {"England|Premier|x|7|Arsenal"},
-     2},
-    {"empty_fields", "England,,,,Arsenal\r\n", {"England|||0|Arsenal"}, 2},
+     {"England|Premier|x|7|Arsenal"}},
+    {"empty_fields", "England,,,,Arsenal\r\n", {"England|||0|Arsenal"}},
     {"line_ends_are_only_separators",
      "England,P\r\n(l1),0\r\nArsenal,England,P,(l1),0,Chelsea\r\n",
-     {"England|P|(l1)|0|Arsenal", "England|P|(l1)|0|Chelsea"},
-     3},
+     {"England|P|(l1)|0|Arsenal", "England|P|(l1)|0|Chelsea"}},
     {"lf_and_cr_line_ends",
      "A,B,C,0,D\nE,F,G,0,H\rI,J,K,0,L",
-     {"A|B|C|0|D", "E|F|G|0|H", "I|J|K|0|L"},
-     4},
-    {"last_line_without_line_end", "A,B,C,0,D", {"A|B|C|0|D"}, 2},
-    {"text_after_closing_quote_dropped", "\"A\"x,\"B\" ,C,0,\"D\"\r\n", {"A|B|C|0|D"}, 2},
+     {"A|B|C|0|D", "E|F|G|0|H", "I|J|K|0|L"}},
+    {"last_line_without_line_end", "A,B,C,0,D", {"A|B|C|0|D"}},
+    {"text_after_closing_quote_dropped", "\"A\"x,\"B\" ,C,0,\"D\"\r\n", {"A|B|C|0|D"}},
     {"non_numeric_flag_reads_as_zero",
      "A,B,C,abc,D\r\nA,B,C,\"7\",E\r\n",
-     {"A|B|C|0|D", "A|B|C|7|E"},
-     3},
+     {"A|B|C|0|D", "A|B|C|7|E"}},
     {"flag_limits_and_rounding",
      "A,B,C,-32768,D\r\nA,B,C,32767,E\r\nA,B,C,2.5,F\r\nA,B,C,1e2,G\r\n",
-     {"A|B|C|-32768|D", "A|B|C|32767|E", "A|B|C|2|F", "A|B|C|100|G"},
-     5},
-    // Empty-team records are skipped, dropping nothing before them.
+     {"A|B|C|-32768|D", "A|B|C|32767|E", "A|B|C|2|F", "A|B|C|100|G"}},
+    // Empty-club records are skipped, dropping nothing before them.
     {"empty_team_in_the_middle_drops_nothing",
      "A,B,C,0,Alpha\r\nA,B,C,0,\r\nA,B,C,0,Beta\r\n",
-     {"A|B|C|0|Alpha", "A|B|C|0|Beta"},
-     3},
+     {"A|B|C|0|Alpha", "A|B|C|0|Beta"}},
     {"run_of_empty_teams",
      "A,B,C,0,Alpha\r\n,,,0,\r\n,,,0,\r\n,,,0,\r\nA,B,C,0,Beta\r\n",
-     {"A|B|C|0|Alpha", "A|B|C|0|Beta"},
-     3},
-    {"first_record_empty_team", ",,,0,\r\nA,B,C,0,Alpha\r\n", {"A|B|C|0|Alpha"}, 2},
-    {"only_a_terminator", "\"\",\"\",\"\",0,\"\"\r\n", {}, 1},
-    {"comma_before_line_end_is_an_empty_team",
-     "A,B,C,0,Alpha\r\nA,B,C,0,\r\n",
-     {"A|B|C|0|Alpha"},
-     1},
+     {"A|B|C|0|Alpha", "A|B|C|0|Beta"}},
+    {"first_record_empty_team", ",,,0,\r\nA,B,C,0,Alpha\r\n", {"A|B|C|0|Alpha"}},
+    {"only_a_terminator", "\"\",\"\",\"\",0,\"\"\r\n", {}},
+    {"comma_before_line_end_is_an_empty_team", "A,B,C,0,Alpha\r\nA,B,C,0,\r\n", {"A|B|C|0|Alpha"}},
     {"markup_and_ampersands_kept_as_text",
      "A,B,C,0,<b>Rovers</b>\r\nA,B,C,0,Hayes & Yeading\r\n",
-     {"A|B|C|0|<b>Rovers</b>", "A|B|C|0|Hayes & Yeading"},
-     3},
+     {"A|B|C|0|<b>Rovers</b>", "A|B|C|0|Hayes & Yeading"}},
     // Old DOS editors end a file with Ctrl-Z.
-    {"final_ctrl_z_ignored", "A,B,C,0,D\r\n\x1a", {"A|B|C|0|D"}, 2},
-    {"ctrl_z_right_after_last_team", "A,B,C,0,D\x1a", {"A|B|C|0|D"}, 2},
-    {"ctrl_z_before_the_end_is_text", "A,B,C,0,D\x1a\r\n", {"A|B|C|0|D\x1a"}, 2},
+    {"final_ctrl_z_ignored", "A,B,C,0,D\r\n\x1a", {"A|B|C|0|D"}},
+    {"ctrl_z_right_after_last_team", "A,B,C,0,D\x1a", {"A|B|C|0|D"}},
+    {"ctrl_z_before_the_end_is_text", "A,B,C,0,D\x1a\r\n", {"A|B|C|0|D\x1a"}},
     {"quote_left_open_in_last_line_runs_to_end",
      "A,B,C,0,D\r\nE,F,G,0,\"Hotel, Ltd",
-     {"A|B|C|0|D", "E|F|G|0|Hotel, Ltd"},
-     3},
+     {"A|B|C|0|D", "E|F|G|0|Hotel, Ltd"}},
     {"quote_left_open_in_last_line_ends_with_it",
      "A,B,C,0,D\r\n\"Spain\",\"Primera\",\"\",0,\"Barcelona\r\n \r\n",
-     {"A|B|C|0|D", "Spain|Primera||0|Barcelona"},
-     3},
+     {"A|B|C|0|D", "Spain|Primera||0|Barcelona"}},
     {"line_end_inside_closed_quotes_kept",
      "A,B,C,0,\"Two\r\nlines\"\r\nE,F,G,0,H\r\n",
-     {"A|B|C|0|Two\r\nlines", "E|F|G|0|H"},
-     3},
+     {"A|B|C|0|Two\r\nlines", "E|F|G|0|H"}},
     {"utf8_letters",
      "Denmark,Superliga,,0,Br\xc3\xb8ndby IF\r\n",
-     {"Denmark|Superliga||0|Br\xc3\xb8ndby IF"},
-     2},
+     {"Denmark|Superliga||0|Br\xc3\xb8ndby IF"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, CatalogueFormat, ::testing::ValuesIn(formatRows),
@@ -167,13 +143,13 @@ const ErrorRow errorRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, CatalogueErrors, ::testing::ValuesIn(errorRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Every fifth comma ends an empty-team record, which is skipped.
+// Every fifth comma ends an empty-club record, which is skipped.
 TEST(CatalogueBulk, aMillionCommasAreSkippedRecords) {
     const QByteArray commas(1'000'000, ',');
-    EXPECT_EQ(Catalogue::parse(QByteArrayView(commas)).slotCount(), 1);
+    EXPECT_EQ(Catalogue::parse(QByteArrayView(commas)).count(), 0);
     const Catalogue after = Catalogue::parse(QByteArrayView(commas + "A,B,C,0,D"));
-    ASSERT_EQ(after.slotCount(), 2);
-    EXPECT_EQ(after.teams[0].team, QStringLiteral("D"));
+    ASSERT_EQ(after.count(), 1);
+    EXPECT_EQ(after.clubs[0].name, QStringLiteral("D"));
 }
 
 } // namespace

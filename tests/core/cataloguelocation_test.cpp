@@ -75,7 +75,7 @@ TEST(CatalogueLocation, anUnreadableUserCopyIsAnErrorNotTheSystemCopy) {
         Catalogue::load(found.path);
         FAIL() << "no error";
     } catch (const RunError& error) {
-        EXPECT_EQ(error.number(), RunError::PathFileAccessError);
+        EXPECT_EQ(error.number(), RunError::FileUnreadable);
         EXPECT_TRUE(error.where().contains(QDir::toNativeSeparators(found.path)));
     }
 }

@@ -6,8 +6,8 @@
 
 using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
+using clubdraw::testing::clubNames;
 using clubdraw::testing::line;
-using clubdraw::testing::teamNames;
 
 namespace {
 
@@ -103,14 +103,14 @@ TEST(DivisionSelection, removeOneSelectAllAndRemoveAll) {
     EXPECT_TRUE(selection.addOne(0, -1)); // removed divisions can be added again
 }
 
-TEST(DivisionPool, everyTeamOfTheSelectedDivisionsInCatalogueOrderWhateverItsFlag) {
+TEST(DivisionPool, everyClubOfTheSelectedDivisionsInCatalogueOrderWhateverItsFlag) {
     const Catalogue catalogue = catalogueOf({line("England", "Premier", "", 1, "Arsenal"),
                                              line("Scotland", "Premier", "", 0, "Celtic"),
                                              line("England", "Division 1", "", 0, "Bolton"),
                                              line("England", "Premier", "", 0, "Chelsea"),
                                              line("Scotland", "Premier", "", 1, "Rangers")});
     EXPECT_EQ(
-        teamNames(buildDivisionPool(catalogue, {{"Scotland", "Premier"}, {"England", "Premier"}})),
+        clubNames(buildDivisionPool(catalogue, {{"Scotland", "Premier"}, {"England", "Premier"}})),
         (QStringList{"Arsenal", "Celtic", "Chelsea", "Rangers"}));
     EXPECT_TRUE(buildDivisionPool(catalogue, {}).isEmpty());
 }
@@ -135,14 +135,14 @@ TEST(DivisionPool, eachEntryDrawsItsOwnNationAndDivision) {
         SCOPED_TRACE(row);
         DivisionSelection selection(divisions);
         selection.addOne(row, -1);
-        EXPECT_EQ(teamNames(buildDivisionPool(catalogue, selection.selectedKeys())), pools[row]);
+        EXPECT_EQ(clubNames(buildDivisionPool(catalogue, selection.selectedKeys())), pools[row]);
     }
     // Both entries that read "A B C" can be selected together.
     DivisionSelection both(divisions);
     EXPECT_TRUE(both.addOne(4, -1));
     EXPECT_TRUE(both.addOne(5, -1));
     EXPECT_EQ(texts(both.selectedLabels()), (QStringList{"A B C", "A B C"}));
-    EXPECT_EQ(teamNames(buildDivisionPool(catalogue, both.selectedKeys())),
+    EXPECT_EQ(clubNames(buildDivisionPool(catalogue, both.selectedKeys())),
               (QStringList{"T1", "U1", "T2", "U2"}));
 }
 

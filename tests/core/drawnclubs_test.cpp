@@ -10,10 +10,10 @@ using clubdraw::testing::ScriptedRandom;
 
 namespace {
 
-QStringList namesOf(const std::vector<TeamRecord>& clubs) {
+QStringList namesOf(const std::vector<Club>& clubs) {
     QStringList names;
-    for (const TeamRecord& club : clubs)
-        names << club.team;
+    for (const Club& club : clubs)
+        names << club.name;
     return names;
 }
 

@@ -6,8 +6,8 @@
 
 using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
+using clubdraw::testing::clubNames;
 using clubdraw::testing::line;
-using clubdraw::testing::teamNames;
 
 namespace {
 
@@ -34,17 +34,17 @@ TEST(NationPool, exactNamesDrawOrderAndCatalogueOrder) {
     const CandidatePool pool = buildNationPool(
         mixed, ticksOf({Nation::Usa, Nation::England, Nation::Argentina}), DatabaseType::Normal);
     // Nation order first (Argentina before England before USA), then file order.
-    EXPECT_EQ(teamNames(pool), QStringList({"Boca Juniors", "Huracan", "Arsenal", "Kidderminster",
+    EXPECT_EQ(clubNames(pool), QStringList({"Boca Juniors", "Huracan", "Arsenal", "Kidderminster",
                                             "Chelsea", "DC United"}));
 }
 
 TEST(NationPool, minimumKeepsOnlyFlagZero) {
     const CandidatePool pool = buildNationPool(mixed, ticksOf({Nation::England, Nation::Argentina}),
                                                DatabaseType::Minimum);
-    EXPECT_EQ(teamNames(pool), QStringList({"Boca Juniors", "Arsenal", "Chelsea"}));
+    EXPECT_EQ(clubNames(pool), QStringList({"Boca Juniors", "Arsenal", "Chelsea"}));
 }
 
-TEST(NationPool, nothingTickedOrSpareSlotFindsNothing) {
+TEST(NationPool, nothingTickedOrAnEmptyCatalogueFindsNothing) {
     EXPECT_TRUE(buildNationPool(mixed, NationTicks{}, DatabaseType::Normal).isEmpty());
     const Catalogue empty = catalogueOf({});
     NationTicks all{};
@@ -54,17 +54,17 @@ TEST(NationPool, nothingTickedOrSpareSlotFindsNothing) {
     const CandidatePool pool =
         buildNationPool(mixed, ticksOf({Nation::Usa}), DatabaseType::Minimum);
     ASSERT_EQ(pool.count(), 1);
-    EXPECT_EQ(pool.at(0), mixed.teams[0]);
+    EXPECT_EQ(pool.at(0), mixed.clubs[0]);
 }
 
 TEST(NationPool, theLargestCatalogueDrawsWithoutOverflow) {
     const Catalogue full =
-        Catalogue::parse(QString::fromLatin1(clubdraw::testing::generatedCatalogue(maxTeams)));
-    ASSERT_EQ(full.slotCount(), maxTableSlots);
+        Catalogue::parse(QString::fromLatin1(clubdraw::testing::generatedCatalogue(maxClubs)));
+    ASSERT_EQ(full.count(), maxClubs);
     NationTicks all{};
     all.fill(true);
-    EXPECT_EQ(buildNationPool(full, all, DatabaseType::Normal).count(), maxTeams);
-    EXPECT_EQ(buildNationPool(full, all, DatabaseType::Minimum).count(), maxTeams / 2);
+    EXPECT_EQ(buildNationPool(full, all, DatabaseType::Normal).count(), maxClubs);
+    EXPECT_EQ(buildNationPool(full, all, DatabaseType::Minimum).count(), maxClubs / 2);
 }
 
 struct PresetRow {

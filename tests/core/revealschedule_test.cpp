@@ -46,7 +46,7 @@ TEST(RevealSchedule, runs57TicksRequesting2253MsAndLandsOnTheLastPick) {
     EXPECT_EQ(requested[55], 189);
     EXPECT_EQ(requested[56], 207);
     EXPECT_NEAR(schedule.revealInterval(), 207.97, 0.01);
-    EXPECT_EQ(step.team, QStringLiteral("C")); // tick 57 picked index 56 % 3 = 2
+    EXPECT_EQ(step.clubName, QStringLiteral("C")); // tick 57 picked index 56 % 3 = 2
     EXPECT_TRUE(step.finished);
 
     // A new start goes back to the beginning.
@@ -76,7 +76,7 @@ TEST(DivisionLine, suffixFollowsItalyDirectlyAndOthersAfterABlank) {
               QStringLiteral("England, Premier League "));
 }
 
-TEST(TakeDraw, twoTeamsStartFewerStopAndAnyTeamReplacesThePool) {
+TEST(TakeDraw, twoClubsStartFewerStopAndAnyClubReplacesThePool) {
     CandidatePool windowPool = poolOf({"Old 1", "Old 2"});
     RevealSchedule schedule;
     schedule.start();
@@ -90,7 +90,7 @@ TEST(TakeDraw, twoTeamsStartFewerStopAndAnyTeamReplacesThePool) {
     EXPECT_FALSE(takeDraw(poolOf({"Only"}), windowPool, schedule));
     EXPECT_FALSE(schedule.isRunning());
     ASSERT_EQ(windowPool.count(), 1);
-    EXPECT_EQ(windowPool.at(0).team, QStringLiteral("Only"));
+    EXPECT_EQ(windowPool.at(0).name, QStringLiteral("Only"));
 
     EXPECT_TRUE(takeDraw(poolOf({"X", "Y", "Z"}), windowPool, schedule));
     EXPECT_TRUE(schedule.isRunning());

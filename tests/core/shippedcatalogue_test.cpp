@@ -23,14 +23,6 @@ const Catalogue& shipped() {
     return catalogue;
 }
 
-std::vector<TeamRecord> teams() {
-    std::vector<TeamRecord> list;
-    for (const TeamRecord& r : shipped().teams)
-        if (!r.team.isEmpty())
-            list.push_back(r);
-    return list;
-}
-
 TEST(ShippedCatalogue, checksClean) {
     const CheckReport report = checkCatalogueFile(QStringLiteral(CLUBDRAW_SHIPPED_CATALOGUE));
     for (const CheckFinding& finding : report.findings)
@@ -44,10 +36,10 @@ TEST(ShippedCatalogue, everyNationIsAMainWindowNationWithTwoMinimumClubs) {
     QHash<QString, int> minimumClubs;
     for (int n = 0; n < nationCount; ++n)
         minimumClubs.insert(nationName(static_cast<Nation>(n)), 0);
-    ASSERT_GT(teams().size(), 500u);
-    for (const TeamRecord& r : teams()) {
+    ASSERT_GT(shipped().clubs.size(), 500u);
+    for (const Club& r : shipped().clubs) {
         ASSERT_TRUE(minimumClubs.contains(r.nation)) << r.nation.toStdString();
-        if (r.minimumFlag == 0)
+        if (r.inMinimumDatabase())
             ++minimumClubs[r.nation];
     }
     for (auto it = minimumClubs.cbegin(); it != minimumClubs.cend(); ++it)
@@ -57,23 +49,23 @@ TEST(ShippedCatalogue, everyNationIsAMainWindowNationWithTwoMinimumClubs) {
 TEST(ShippedCatalogue, eachDivisionHasDistinctClubsOneSuffixAndOneFlag) {
     QHash<QString, QSet<QString>> clubs;
     QHash<QString, QPair<QString, int>> suffixAndFlag;
-    for (const TeamRecord& r : teams()) {
+    for (const Club& r : shipped().clubs) {
         const QString division = r.nation + QStringLiteral(" / ") + r.division;
-        EXPECT_FALSE(clubs[division].contains(r.team)) << r.team.toStdString();
-        clubs[division].insert(r.team);
+        EXPECT_FALSE(clubs[division].contains(r.name)) << r.name.toStdString();
+        clubs[division].insert(r.name);
         const auto seen = suffixAndFlag.constFind(division);
         if (seen == suffixAndFlag.cend())
-            suffixAndFlag.insert(division, {r.divisionSuffix, r.minimumFlag});
+            suffixAndFlag.insert(division, {r.divisionSuffix, r.databaseFlag});
         else
-            EXPECT_EQ(*seen, qMakePair(r.divisionSuffix, int(r.minimumFlag)))
+            EXPECT_EQ(*seen, qMakePair(r.divisionSuffix, int(r.databaseFlag)))
                 << division.toStdString();
-        EXPECT_EQ(r.team, r.team.trimmed());
+        EXPECT_EQ(r.name, r.name.trimmed());
     }
 }
 
 TEST(ShippedCatalogue, everyDivisionIsListedOnceAndANonAsciiClubReadsRight) {
     QSet<QString> pairs;
-    for (const TeamRecord& r : teams())
+    for (const Club& r : shipped().clubs)
         pairs.insert(r.nation + QChar(0) + r.division);
     const DivisionList divisions = collectDivisions(shipped());
     ASSERT_EQ(divisions.count(), pairs.size());
@@ -85,7 +77,7 @@ TEST(ShippedCatalogue, everyDivisionIsListedOnceAndANonAsciiClubReadsRight) {
     const CandidatePool pool = buildNationPool(shipped(), denmark, DatabaseType::Minimum);
     const auto brondby =
         std::find_if(pool.entries().begin(), pool.entries().end(),
-                     [](const TeamRecord& r) { return r.team == QStringLiteral(u"Brøndby IF"); });
+                     [](const Club& r) { return r.name == QStringLiteral(u"Brøndby IF"); });
     ASSERT_NE(brondby, pool.entries().end());
     EXPECT_EQ(divisionLine(*brondby), QStringLiteral("Denmark, Superliga (level 1)"));
 }

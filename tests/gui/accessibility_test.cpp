@@ -95,14 +95,14 @@ TEST_F(AccessibilityFixture, everyControlOfEveryWindowHasAName) {
     }
 
     // The result labels read as the club itself, described by what they hold.
-    QLabel* team = child<QLabel>(&window, "teamLabel");
-    EXPECT_EQ(accessible(team)->text(QAccessible::Description), QStringLiteral("Your team"));
+    QLabel* club = child<QLabel>(&window, "teamLabel");
+    EXPECT_EQ(accessible(club)->text(QAccessible::Description), QStringLiteral("Your team"));
     EXPECT_EQ(accessible(child<QLabel>(&window, "divisionLabel"))->text(QAccessible::Description),
               QStringLiteral("Division"));
     child<QCheckBox>(&window, "englandBox")->click();
     child<QPushButton>(&window, "findButton")->click();
     ASSERT_TRUE(clubdraw::testing::waitForReveal(&window));
-    EXPECT_EQ(accessible(team)->text(QAccessible::Name), QStringLiteral("Arsenal"));
+    EXPECT_EQ(accessible(club)->text(QAccessible::Name), QStringLiteral("Arsenal"));
 }
 
 // Whichever control has the focus, the credit lines are there to read.

@@ -19,10 +19,10 @@ TEST(Application, anErrorInAHandlerIsReportedOnceAndEndsTheLoop) {
         [&](const RunError& error) { reported.push_back(error.number()); });
     QObject context;
     QTimer::singleShot(0, &context,
-                       [] { throw RunError(RunError::Overflow, QStringLiteral("test")); });
+                       [] { throw RunError(RunError::FlagOutOfRange, QStringLiteral("test")); });
     QTimer::singleShot(0, &context, [] { throw std::runtime_error("second"); });
     QApplication::exec();
-    EXPECT_EQ(reported, std::vector<int>{RunError::Overflow});
+    EXPECT_EQ(reported, std::vector<int>{RunError::FlagOutOfRange});
     auto* app = qobject_cast<Application*>(QCoreApplication::instance());
     ASSERT_NE(app, nullptr);
     EXPECT_TRUE(app->failed());

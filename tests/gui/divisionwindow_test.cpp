@@ -18,10 +18,10 @@ using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
 using clubdraw::testing::child;
 using clubdraw::testing::click;
+using clubdraw::testing::clubNames;
 using clubdraw::testing::line;
 using clubdraw::testing::racingClock;
 using clubdraw::testing::ScriptedRandom;
-using clubdraw::testing::teamNames;
 using clubdraw::testing::texts;
 using clubdraw::testing::waitForReveal;
 
@@ -36,7 +36,7 @@ QListWidget* selectedList(const QWidget* w) {
 QPushButton* button(const QWidget* w, const char* name) {
     return child<QPushButton>(w, name);
 }
-QLabel* teamLabel(const QWidget* w) {
+QLabel* clubLabel(const QWidget* w) {
     return child<QLabel>(w, "teamLabel");
 }
 const CandidatePool& pool(const QWidget* w) {
@@ -135,14 +135,14 @@ TEST_F(DivisionWindowFixture, tabWalksTheLayoutOrderAndKeysWorkTheLists) {
 TEST_F(DivisionWindowFixture, findDrawsFromTheSelectedDivisionsWhateverTheFlag) {
     addRows(&window, {1});
     click(button(&window, "findButton"));
-    EXPECT_EQ(teamNames(pool(&window)), (QStringList{"Celtic", "Rangers"}));
+    EXPECT_EQ(clubNames(pool(&window)), (QStringList{"Celtic", "Rangers"}));
     ASSERT_TRUE(waitForReveal(&window));
-    EXPECT_TRUE(teamLabel(&window)->font().bold());
+    EXPECT_TRUE(clubLabel(&window)->font().bold());
     EXPECT_EQ(child<QLabel>(&window, "divisionLabel")->text(),
               QStringLiteral("Scotland, Premier "));
 
     click(button(&window, "clearButton"));
-    EXPECT_TRUE(teamLabel(&window)->text().isEmpty());
+    EXPECT_TRUE(clubLabel(&window)->text().isEmpty());
 
     // No division selected: nothing to draw from, the last pool stays.
     click(button(&window, "removeAllButton"));
@@ -167,9 +167,9 @@ TEST(DivisionLifecycle, backHidesTheOneWindowAndKeepsEverything) {
     EXPECT_FALSE(win->isVisible());
     ASSERT_TRUE(waitForReveal(win));
     EXPECT_FALSE(win->isVisible());
-    EXPECT_TRUE(teamLabel(win)->font().bold());
-    const QString team = teamLabel(win)->text();
-    EXPECT_TRUE(team == "Celtic" || team == "Rangers" || team == "Bolton") << team.toStdString();
+    EXPECT_TRUE(clubLabel(win)->font().bold());
+    const QString club = clubLabel(win)->text();
+    EXPECT_TRUE(club == "Celtic" || club == "Rangers" || club == "Bolton") << club.toStdString();
 
     click(child<QPushButton>(&main, "divisionWindowButton"));
     EXPECT_EQ(main.divisionWindow(), win);
@@ -177,7 +177,7 @@ TEST(DivisionLifecycle, backHidesTheOneWindowAndKeepsEverything) {
     EXPECT_EQ(texts(allList(win)), twoNationsLabels);
     EXPECT_EQ(texts(selectedList(win)), (QStringList{"England Division 1", "Scotland Premier"}));
     EXPECT_TRUE(selectedList(win)->item(1)->isSelected());
-    EXPECT_EQ(teamLabel(win)->text(), team);
+    EXPECT_EQ(clubLabel(win)->text(), club);
 }
 
 TEST(DivisionLifecycle, closingDiscardsTheWindowAndItsReveal) {
@@ -187,8 +187,8 @@ TEST(DivisionLifecycle, closingDiscardsTheWindowAndItsReveal) {
     click(child<QCheckBox>(&main, "englandBox"));
     click(child<QPushButton>(&main, "findButton"));
     ASSERT_TRUE(waitForReveal(&main));
-    const QString mainTeam = teamLabel(&main)->text();
-    ASSERT_FALSE(mainTeam.isEmpty());
+    const QString mainClub = clubLabel(&main)->text();
+    ASSERT_FALSE(mainClub.isEmpty());
 
     click(child<QPushButton>(&main, "divisionWindowButton"));
     DivisionWindow* win = main.divisionWindow();
@@ -210,14 +210,14 @@ TEST(DivisionLifecycle, closingDiscardsTheWindowAndItsReveal) {
     QTest::qWait(100); // a timer that outlived its window would fire here
     EXPECT_TRUE(closedPanel.isNull());
     ASSERT_FALSE(reopened.isNull());
-    EXPECT_EQ(teamLabel(&main)->text(), mainTeam);
-    EXPECT_TRUE(teamLabel(&main)->font().bold());
+    EXPECT_EQ(clubLabel(&main)->text(), mainClub);
+    EXPECT_TRUE(clubLabel(&main)->font().bold());
 
     win = reopened;
     EXPECT_TRUE(win->isVisible());
     EXPECT_EQ(texts(allList(win)), twoNationsLabels);
     EXPECT_TRUE(texts(selectedList(win)).isEmpty());
-    EXPECT_TRUE(teamLabel(win)->text().isEmpty());
+    EXPECT_TRUE(clubLabel(win)->text().isEmpty());
 }
 
 TEST(DivisionLifecycle, bothWindowsRevealAtOnceFromTheirOwnPools) {
@@ -233,11 +233,11 @@ TEST(DivisionLifecycle, bothWindowsRevealAtOnceFromTheirOwnPools) {
     ASSERT_TRUE(child<ResultPanel>(&main, "resultPanel")->isRevealing());
     ASSERT_TRUE(waitForReveal(&main));
     ASSERT_TRUE(waitForReveal(win));
-    // The random source picks slot 0 throughout: a shared pool would show one team twice.
-    EXPECT_EQ(teamLabel(&main)->text(), QStringLiteral("Arsenal"));
-    EXPECT_EQ(teamLabel(win)->text(), QStringLiteral("Celtic"));
-    EXPECT_TRUE(teamLabel(&main)->font().bold());
-    EXPECT_TRUE(teamLabel(win)->font().bold());
+    // The random source picks slot 0 throughout: a shared pool would show one club twice.
+    EXPECT_EQ(clubLabel(&main)->text(), QStringLiteral("Arsenal"));
+    EXPECT_EQ(clubLabel(win)->text(), QStringLiteral("Celtic"));
+    EXPECT_TRUE(clubLabel(&main)->font().bold());
+    EXPECT_TRUE(clubLabel(win)->font().bold());
 }
 
 } // namespace

@@ -54,7 +54,7 @@ struct MainWindowFixture : ::testing::Test {
         return child<QAbstractButton>(&window, name);
     }
     ResultPanel* result() const { return child<ResultPanel>(&window, "resultPanel"); }
-    QLabel* teamLabel() const { return child<QLabel>(&window, "teamLabel"); }
+    QLabel* clubLabel() const { return child<QLabel>(&window, "teamLabel"); }
 
     ScriptedRandom* random;
     MainWindow window;
@@ -73,8 +73,8 @@ TEST_F(MainWindowFixture, opensInItsStartStateWithItsClientAreaAtItsFixedPlace) 
     EXPECT_TRUE(button("minimumButton")->isChecked());
     EXPECT_EQ(button("minimumButton")->text(), QStringLiteral("Minimum"));
     EXPECT_EQ(button("normalButton")->text(), QStringLiteral("Normal"));
-    EXPECT_TRUE(teamLabel()->text().isEmpty());
-    EXPECT_FALSE(teamLabel()->font().bold());
+    EXPECT_TRUE(clubLabel()->text().isEmpty());
+    EXPECT_FALSE(clubLabel()->font().bold());
     EXPECT_FALSE(result()->isRevealing());
     EXPECT_EQ(child<QLabel>(&window, "divisionCaption")->text(), QStringLiteral(" in :"));
     EXPECT_TRUE(child<QLabel>(&window, "titleLabel")->font().bold());
@@ -162,25 +162,25 @@ TEST_F(MainWindowFixture, presetsRewriteEveryBoxAndStaySelectedAfterHandTicks) {
     EXPECT_EQ(ticks(), NationTicks{});
 }
 
-// The window's own part of a draw: which teams it hands to its result.
+// The window's own part of a draw: which clubs it hands to its result.
 TEST_F(MainWindowFixture, findDrawsFromTheTickedNationsAndTheChosenDatabase) {
     window.show();
     click(box(Nation::England));
     click(button("findButton"));
     EXPECT_EQ(result()->pool().count(), 2); // Minimum: flag 0 only
     ASSERT_TRUE(clubdraw::testing::waitForReveal(&window));
-    EXPECT_TRUE(teamLabel()->font().bold());
+    EXPECT_TRUE(clubLabel()->font().bold());
 
     click(button("normalButton"));
     click(box(Nation::Italy));
     click(button("findButton"));
     ASSERT_EQ(result()->pool().count(), 5);
-    EXPECT_EQ(result()->pool().at(2).team, QStringLiteral("Hayes & Yeading"));
-    EXPECT_EQ(result()->pool().at(4).team, QStringLiteral("Lazio")); // nations in draw order
+    EXPECT_EQ(result()->pool().at(2).name, QStringLiteral("Hayes & Yeading"));
+    EXPECT_EQ(result()->pool().at(4).name, QStringLiteral("Lazio")); // nations in draw order
     ASSERT_TRUE(clubdraw::testing::waitForReveal(&window));
 
     click(button("clearButton"));
-    EXPECT_TRUE(teamLabel()->text().isEmpty());
+    EXPECT_TRUE(clubLabel()->text().isEmpty());
     EXPECT_TRUE(child<QLabel>(&window, "divisionLabel")->text().isEmpty());
 }
 

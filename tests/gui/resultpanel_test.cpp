@@ -21,10 +21,10 @@ struct ResultPanelFixture : ::testing::Test {
     explicit ResultPanelFixture(SteadyClock clock = racingClock())
         : panel(random, std::move(clock), &window) {}
 
-    QLabel* team() const { return child<QLabel>(&panel, "teamLabel"); }
+    QLabel* club() const { return child<QLabel>(&panel, "teamLabel"); }
     QLabel* division() const { return child<QLabel>(&panel, "divisionLabel"); }
-    bool bold() const { return team()->font().bold() && division()->font().bold(); }
-    bool blank() const { return team()->text().isEmpty() && division()->text().isEmpty(); }
+    bool bold() const { return club()->font().bold() && division()->font().bold(); }
+    bool blank() const { return club()->text().isEmpty() && division()->text().isEmpty(); }
 
     ScriptedRandom random;
     QWidget window;
@@ -48,8 +48,8 @@ TEST_F(ResultPanelFixture, aDrawRevealsFiftySevenPicksAndLandsOnTheLastInBold) {
     EXPECT_EQ(random.picksMade, 57);
     EXPECT_FALSE(panel.isRevealing());
     // Club names are text, never markup.
-    EXPECT_EQ(team()->text(), QStringLiteral("<b>Lazio</b> & co"));
-    EXPECT_EQ(team()->textFormat(), Qt::PlainText);
+    EXPECT_EQ(club()->text(), QStringLiteral("<b>Lazio</b> & co"));
+    EXPECT_EQ(club()->textFormat(), Qt::PlainText);
     EXPECT_EQ(division()->text(), QStringLiteral("Italy, Serie A (level 1)"));
     EXPECT_TRUE(bold());
     QTest::qWait(20);
@@ -58,10 +58,10 @@ TEST_F(ResultPanelFixture, aDrawRevealsFiftySevenPicksAndLandsOnTheLastInBold) {
     // A new draw starts blank and in regular weight.
     panel.startDraw(poolOf({"Roma", "Milan"}, "Italy", "Serie A", " (level 1)"));
     EXPECT_TRUE(blank());
-    EXPECT_FALSE(team()->font().bold() || division()->font().bold());
+    EXPECT_FALSE(club()->font().bold() || division()->font().bold());
 }
 
-TEST_F(ResultPanelFixture, fewerThanTwoTeamsStopARunningRevealAndOnlyAFoundTeamReplacesThePool) {
+TEST_F(ResultPanelFixture, fewerThanTwoClubsStopARunningRevealAndOnlyAFoundClubReplacesThePool) {
     panel.startDraw(poolOf({"Roma", "Lazio", "Milan"}, "Italy", "Serie A", " (level 1)"));
     ASSERT_TRUE(panel.isRevealing());
     panel.startDraw(poolOf({"Only"}, "Italy", "Serie A", " (level 1)"));
@@ -69,7 +69,7 @@ TEST_F(ResultPanelFixture, fewerThanTwoTeamsStopARunningRevealAndOnlyAFoundTeamR
     EXPECT_TRUE(blank());
     EXPECT_FALSE(bold());
     ASSERT_EQ(panel.pool().count(), 1);
-    EXPECT_EQ(panel.pool().at(0).team, QStringLiteral("Only"));
+    EXPECT_EQ(panel.pool().at(0).name, QStringLiteral("Only"));
     panel.startDraw(CandidatePool{});
     EXPECT_EQ(panel.pool().count(), 1);
     QTest::qWait(20);
@@ -102,7 +102,7 @@ TEST_F(RealTimeResultPanel, aNewDrawMidRevealRestartsIt) {
     QSignalSpy landed(&panel, &ResultPanel::revealFinished);
     ASSERT_TRUE(landed.wait(10000));
     EXPECT_EQ(random.picksMade - before, 57);
-    EXPECT_EQ(team()->text(), QStringLiteral("Milan"));
+    EXPECT_EQ(club()->text(), QStringLiteral("Milan"));
     EXPECT_TRUE(bold());
 }
 

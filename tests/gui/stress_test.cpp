@@ -42,7 +42,7 @@ constexpr int actionCount = 2500;
 
 // Case twins (one a whole nation), blanks in and around names, one division
 // name under two nations, two divisions whose labels read the same, and
-// divisions of one team and of "Normal" teams only.
+// divisions of one club and of "Normal" clubs only.
 const QStringList stressCatalogue = {
     line("England", "Premier", "(level 1)", 0, "Arsenal"),
     line("England", "Premier", "(level 1)", 1, "Leeds"),
@@ -76,7 +76,7 @@ std::uint32_t stressSeed() {
     return ok ? seed : 19992000u;
 }
 
-QLabel* teamLabel(const ResultPanel* panel) {
+QLabel* clubLabel(const ResultPanel* panel) {
     return panel->findChild<QLabel*>(QStringLiteral("teamLabel"));
 }
 QLabel* divisionLabel(const ResultPanel* panel) {
@@ -152,7 +152,7 @@ protected:
                 EXPECT_NE(gone.window.data(), now) << "a closed division window came back";
             }
             EXPECT_TRUE(texts(control<QListWidget>(now, "selectedDivisionsList")).isEmpty());
-            EXPECT_TRUE(teamLabel(panel(now))->text().isEmpty());
+            EXPECT_TRUE(clubLabel(panel(now))->text().isEmpty());
             EXPECT_FALSE(panel(now)->isRevealing());
             divisionPool = CandidatePool{};
             watch(panel(now));
@@ -215,7 +215,7 @@ protected:
         return pools;
     }
 
-    // A draw that finds no team keeps the window's previous pool.
+    // A draw that finds no club keeps the window's previous pool.
     void takeExpected(const ResultPanel* p, CandidatePool& expected,
                       const std::vector<CandidatePool>& candidates) {
         ASSERT_FALSE(candidates.empty()) << "the shown selection matches no divisions";
@@ -258,7 +258,7 @@ protected:
         Gone gone{window, nullptr, {}, {}};
         if (ResultPanel* p = panel(window)) {
             gone.panel = p;
-            gone.team = teamLabel(p)->text();
+            gone.club = clubLabel(p)->text();
             gone.division = divisionLabel(p)->text();
         }
         goneWindows.push_back(gone);
@@ -277,22 +277,22 @@ protected:
 
     void checkPanel(const char* owner, const ResultPanel* p, const CandidatePool& expected) {
         SCOPED_TRACE(owner);
-        const QLabel* team = teamLabel(p);
+        const QLabel* club = clubLabel(p);
         const QLabel* division = divisionLabel(p);
-        EXPECT_EQ(team->text().isEmpty(), division->text().isEmpty());
-        if (!team->text().isEmpty()) {
-            const auto shows = [&](const TeamRecord& r) {
-                return r.team == team->text() && divisionLine(r) == division->text();
+        EXPECT_EQ(club->text().isEmpty(), division->text().isEmpty());
+        if (!club->text().isEmpty()) {
+            const auto shows = [&](const Club& r) {
+                return r.name == club->text() && divisionLine(r) == division->text();
             };
             EXPECT_TRUE(std::any_of(expected.entries().begin(), expected.entries().end(), shows))
-                << "shows " << team->text().toStdString() << " / " << division->text().toStdString()
+                << "shows " << club->text().toStdString() << " / " << division->text().toStdString()
                 << ", not of its window's latest pool";
         }
-        const bool bold = team->font().bold();
+        const bool bold = club->font().bold();
         EXPECT_EQ(bold, division->font().bold());
         if (p->isRevealing()) {
             EXPECT_FALSE(bold) << "bold while the reveal runs";
-        } else if (!team->text().isEmpty()) {
+        } else if (!club->text().isEmpty()) {
             EXPECT_TRUE(bold) << "a landed result in regular weight";
         }
     }
@@ -337,7 +337,7 @@ protected:
             if (gone.panel.isNull())
                 continue;
             EXPECT_FALSE(gone.panel->isRevealing()) << "a closed window's reveal runs on";
-            EXPECT_EQ(teamLabel(gone.panel)->text(), gone.team);
+            EXPECT_EQ(clubLabel(gone.panel)->text(), gone.club);
             EXPECT_EQ(divisionLabel(gone.panel)->text(), gone.division);
         }
     }
@@ -463,7 +463,7 @@ protected:
     struct Gone {
         QPointer<QWidget> window;
         QPointer<ResultPanel> panel;
-        QString team;
+        QString club;
         QString division;
     };
 
