@@ -97,5 +97,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows ask for these fonts by name; nothing links them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-ebgaramond")
+# Qt's own texts (buttons, command-line errors) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/translations.h"
 #include "gui/application.h"
 #include "gui/errorbox.h"
 
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_DIRS", noData.filePath(QStringLiteral("system")).toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     clubdraw::Application app(argc, argv);
+    // English unless a run asks for a language, whatever the machine's locale.
+    clubdraw::installTranslations(
+        QLocale(QString::fromLocal8Bit(qgetenv("CLUBDRAW_TEST_LANGUAGE"))));
     // A modal box would hang the run; tests that expect one install their own hook.
     clubdraw::ErrorBox::setHook([](const clubdraw::RunError& error) {
         ADD_FAILURE() << "unexpected error box: " << error.message().toStdString();

@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -102,6 +104,22 @@ void click(QAbstractButton* button) {
     const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
     const QPoint at = indicator ? QPoint(6, button->height() / 2) : button->rect().center();
     QTest::mouseClick(button, Qt::LeftButton, {}, at);
+}
+
+void expectCaptionsFit(const QWidget* window) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QString text;
+        int room = w->width();
+        if (auto* b = qobject_cast<QPushButton*>(w))
+            text = b->text(), room -= 8;
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text(), room -= 20; // indicator and its spacing
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            text = l->text();
+        if (text.isEmpty())
+            continue;
+        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(text), room) << text.toStdString();
+    }
 }
 
 QStringList texts(const QListWidget* list) {

@@ -20,6 +20,7 @@
 
 class QAbstractButton;
 class QListWidget;
+class QWidget;
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -114,6 +115,10 @@ template <typename T> T* child(const QObject* parent, const char* name) {
 // A left click where a user would click: check boxes and option buttons
 // on their indicator, push buttons in their middle.
 void click(QAbstractButton* button);
+
+// Every caption of a button or label of the window fits on its control
+// in the language in use.
+void expectCaptionsFit(const QWidget* window);
 
 // The entries of a list box, top to bottom.
 QStringList texts(const QListWidget* list);

@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   cmake make g++
   qt6-base-dev libgl-dev
+  # Translations: lrelease and lupdate, and Qt's own translated texts.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev
   fonts-liberation fonts-ebgaramond
   # CPack's DEB dependency scan, and the packaging test's validators

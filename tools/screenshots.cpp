@@ -3,6 +3,7 @@
 // shipped catalogue and with a fixed result, so they come out the same on
 // every run: clubdraw_screenshots CATALOGUE OUTPUT_FOLDER
 #include "core/catalogue.h"
+#include "core/translations.h"
 #include "gui/application.h"
 #include "gui/divisionwindow.h"
 #include "gui/mainwindow.h"
@@ -62,6 +63,7 @@ void drawAndSave(QWidget* window, FixedPick& random, const QString& club, const 
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
+    installTranslations();
     if (argc != 3) {
         std::fprintf(stderr, "usage: clubdraw_screenshots CATALOGUE OUTPUT_FOLDER\n");
         return 2;

@@ -7,6 +7,7 @@
 #include "core/printable.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace clubdraw {
@@ -15,41 +16,42 @@ namespace {
 
 // `clubdraw check [FILE]`: every problem of a catalogue, then a summary.
 class CheckCommand final : public Command {
+    Q_DECLARE_TR_FUNCTIONS(CheckCommand)
+
 public:
     QString name() const override { return QStringLiteral("check"); }
     QString synopsis() const override { return QStringLiteral("check [FILE]"); }
-    QString summary() const override {
-        return QStringLiteral("report every problem of a catalogue");
-    }
+    QString summary() const override { return tr("report every problem of a catalogue"); }
 
     void describe(QCommandLineParser& parser) const override {
-        parser.setApplicationDescription(QStringLiteral(
-            "Reads a catalogue and reports every problem, as FILE:LINE: error|warning: text,\n"
-            "then sums it up. Exit status 0 when it is clean, 1 on an error (and with\n"
-            "--strict on a warning too)."));
-        parser.addPositionalArgument(name(), QStringLiteral("Check a catalogue."));
-        parser.addPositionalArgument(
-            QStringLiteral("FILE"),
-            QStringLiteral("The catalogue to check; by default the one in use."),
-            QStringLiteral("[FILE]"));
-        parser.addOptions({m_strict, m_maxFindings});
+        parser.setApplicationDescription(
+            tr("Reads a catalogue and reports every problem, as FILE:LINE: error|warning: text,\n"
+               "then sums it up. Exit status 0 when it is clean, 1 on an error (and with\n"
+               "--strict on a warning too)."));
+        parser.addPositionalArgument(name(), tr("Check a catalogue."));
+        parser.addPositionalArgument(QStringLiteral("FILE"),
+                                     tr("The catalogue to check; by default the one in use."),
+                                     QStringLiteral("[FILE]"));
+        parser.addOptions(
+            {described(m_strict, tr("Fail on warnings too.")),
+             described(m_maxFindings, tr("List at most N findings (100 by default, 0 for all); "
+                                         "the summary counts them all."))});
     }
 
     int run(const Invocation& call) const override {
         const QStringList& arguments = call.arguments();
         if (arguments.size() > 1)
-            return call.wrongArguments(
-                QStringLiteral("unexpected argument '%1'").arg(arguments[1]));
+            return call.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
         if (!arguments.isEmpty() && call.parser().isSet(QStringLiteral("catalogue")))
             return call.wrongArguments(
-                QStringLiteral("give the catalogue as FILE or with --catalogue, not both"));
+                tr("give the catalogue as FILE or with --catalogue, not both"));
         int maxFindings = defaultMaxFindings;
         if (call.parser().isSet(m_maxFindings)) {
             bool ok = false;
             maxFindings = call.parser().value(m_maxFindings).toInt(&ok);
             if (!ok || maxFindings < 0)
                 return call.wrongArguments(
-                    QStringLiteral("--max-findings wants a whole number from 0 up, not '%1'")
+                    tr("--max-findings wants a whole number from 0 up, not '%1'")
                         .arg(call.parser().value(m_maxFindings)));
         }
         QString path;
@@ -66,9 +68,10 @@ public:
         const int errors = report.count(CheckFinding::Kind::Error);
         const int warnings = report.count(CheckFinding::Kind::Warning);
         if (errors + warnings == 0)
-            call.out() << "No problems found.\n";
+            call.out() << tr("No problems found.") << '\n';
         else
-            call.out() << plural(errors, "error") << ", " << plural(warnings, "warning") << ".\n";
+            call.out() << tr("%n error(s)", nullptr, errors) << ", "
+                       << tr("%n warning(s)", nullptr, warnings) << ".\n";
         const bool failed = errors > 0 || (warnings > 0 && call.parser().isSet(m_strict));
         return failed ? exitStatus::failure : exitStatus::success;
     }
@@ -78,6 +81,8 @@ private:
     // hundred tell what is wrong.
     static constexpr int defaultMaxFindings = 100;
 
+    // FILE:LINE: and the error: and warning: keywords stay English in every
+    // language: editors and scripts read them.
     static void printFindings(const CheckReport& report, const QString& path, int maxFindings,
                               QTextStream& out) {
         const int count = static_cast<int>(report.findings.size());
@@ -91,26 +96,28 @@ private:
                 << printable(finding.text) << '\n';
         }
         if (shown < count)
-            out << path << ": and " << count - shown << " more (--max-findings 0 lists them all)\n";
+            out << tr("%1: and %2 more (--max-findings 0 lists them all)")
+                       .arg(path, QString::number(count - shown))
+                << '\n';
     }
 
     static void printSummary(const CheckSummary& summary, const QString& path, QTextStream& out) {
-        out << path << ": " << plural(summary.clubs, "club") << ", "
-            << plural(summary.nations(), "nation") << ", " << plural(summary.divisions, "division")
-            << ", " << plural(summary.minimumClubs, "club") << " in the Minimum database\n";
+        //: %1 is the file, then the numbers of clubs, nations, divisions and Minimum clubs
+        out << tr("%1: %2, %3, %4, %5 in the Minimum database")
+                   .arg(path, tr("%n club(s)", nullptr, summary.clubs),
+                        tr("%n nation(s)", nullptr, summary.nations()),
+                        tr("%n division(s)", nullptr, summary.divisions),
+                        tr("%n club(s)", nullptr, summary.minimumClubs))
+            << '\n';
         std::vector<std::pair<QString, QString>> perNation;
         for (const auto& [nation, clubs] : summary.clubsPerNation)
-            perNation.emplace_back(nation, plural(clubs, "club"));
+            perNation.emplace_back(nation, tr("%n club(s)", nullptr, clubs));
         printTable(perNation, out, "  ");
     }
 
-    const QCommandLineOption m_strict{QStringLiteral("strict"),
-                                      QStringLiteral("Fail on warnings too.")};
-    const QCommandLineOption m_maxFindings{
-        QStringLiteral("max-findings"),
-        QStringLiteral("List at most N findings (100 by default, 0 for all); the summary "
-                       "counts them all."),
-        QStringLiteral("N")};
+    const QCommandLineOption m_strict{QStringLiteral("strict")};
+    const QCommandLineOption m_maxFindings{QStringLiteral("max-findings"), QString(),
+                                           QStringLiteral("N")};
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/printable.h"
 #include "core/runerror.h"
 
+#include <QCommandLineOption>
 #include <QTextStream>
 
 namespace clubdraw {
@@ -48,6 +49,11 @@ std::optional<Catalogue> Invocation::loadCatalogue(QString* path) const {
         failure(error.oneLine());
         return std::nullopt;
     }
+}
+
+QCommandLineOption described(QCommandLineOption option, const QString& description) {
+    option.setDescription(description);
+    return option;
 }
 
 const std::vector<std::unique_ptr<Command>>& commands() {

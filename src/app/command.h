@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QCommandLineOption;
 class QCommandLineParser;
 class QTextStream;
 
@@ -65,6 +66,9 @@ public:
     // Returns the exit status.
     virtual int run(const Invocation& call) const = 0;
 };
+
+// The option with its help, given when the help is made, in the language in use.
+QCommandLineOption described(QCommandLineOption option, const QString& description);
 
 std::unique_ptr<Command> makeCatalogueCommand();
 std::unique_ptr<Command> makeCheckCommand();

@@ -10,6 +10,7 @@
 #include "core/version.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <algorithm>
@@ -18,20 +19,31 @@ namespace clubdraw {
 
 namespace {
 
+// Qt's own texts in the help and in its messages about wrong arguments.
+// Qt has no translation of them for every language the program speaks, so
+// the program's own translations carry them too.
+[[maybe_unused]] constexpr const char* qtTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 // The options of the program itself, which every command takes too.
 struct CommonOptions {
-    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help.")};
-    const QCommandLineOption version{QStringLiteral("version"),
-                                     QStringLiteral("Show the version.")};
-    const QCommandLineOption catalogue{QStringLiteral("catalogue"),
-                                       QStringLiteral("Read FILE instead of the catalogue in use."),
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption version{QStringLiteral("version")};
+    const QCommandLineOption catalogue{QStringLiteral("catalogue"), QString(),
                                        QStringLiteral("FILE")};
 };
 
 // A parser for the program (no command), for one command, or, to find
 // which command the arguments name, for every command at once.
 class Parser {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class For { Program, AllCommands };
 
@@ -42,21 +54,23 @@ public:
                 command->describe(m_parser);
             return;
         }
-        QString description = QStringLiteral(
-            "Draws a random football club to manage. Without a command it opens the\n"
-            "window; the commands work without one:\n");
+        QString description =
+            tr("Draws a random football club to manage. Without a command it opens the\n"
+               "window; the commands work without one:\n");
         for (const auto& command : commands())
             description += QStringLiteral("  %1%2\n")
                                .arg(command->synopsis().leftJustified(25), command->summary());
-        description += QStringLiteral("'clubdraw COMMAND --help' tells more.");
+        description += tr("'clubdraw COMMAND --help' tells more.");
         m_parser.setApplicationDescription(description);
         QStringList names;
         for (const auto& command : commands())
             names << command->name();
-        m_parser.addPositionalArgument(QStringLiteral("command"),
-                                       names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
-                                           QStringLiteral(" or ") + names.last() + u'.',
-                                       QStringLiteral("[command]"));
+        //: %1 names every command but the last, %2 the last
+        const QString which =
+            tr("%1 or %2.")
+                .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
+        //: Stands for the name of a command in the help
+        m_parser.addPositionalArgument(tr("command"), which, tr("[command]"));
     }
 
     explicit Parser(const Command& command) {
@@ -72,9 +86,13 @@ public:
     // the help names it as the user knows it.
     QString helpText() const {
         QString text = m_parser.helpText();
-        const qsizetype options = text.indexOf(QLatin1String(" [options]"));
-        if (options > 0)
-            text.replace(0, options, QStringLiteral("Usage: clubdraw"));
+        const QString options =
+            u' ' + QCoreApplication::translate("QCommandLineParser", "[options]");
+        const qsizetype at = text.indexOf(options);
+        if (at > 0)
+            text.replace(0, at,
+                         QCoreApplication::translate("QCommandLineParser", "Usage: %1")
+                             .arg(QStringLiteral("clubdraw")));
         return text;
     }
     // "Usage: clubdraw [options] ..."
@@ -88,7 +106,7 @@ public:
     // Wrong arguments that every command shares, or an empty text.
     QString commonMistake() const {
         if (m_parser.isSet(m_common.catalogue) && m_parser.value(m_common.catalogue).isEmpty())
-            return QStringLiteral("--catalogue wants a file name");
+            return tr("--catalogue wants a file name");
         return {};
     }
 
@@ -100,7 +118,10 @@ public:
 private:
     void prepare() {
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        m_parser.addOptions({m_common.help, m_common.version, m_common.catalogue});
+        m_parser.addOptions(
+            {described(m_common.help, tr("Show this help.")),
+             described(m_common.version, tr("Show the version.")),
+             described(m_common.catalogue, tr("Read FILE instead of the catalogue in use."))});
     }
 
     CommonOptions m_common;
@@ -111,7 +132,8 @@ QString unknownCommand(const QString& name) {
     QStringList names;
     for (const auto& command : commands())
         names << command->name();
-    return QStringLiteral("unknown command '%1'%2").arg(name, didYouMean(nearestName(name, names)));
+    return QCoreApplication::translate("CommandLine", "unknown command '%1'%2")
+        .arg(name, didYouMean(nearestName(name, names)));
 }
 
 // The first positional argument that names a command, or null.
@@ -181,8 +203,9 @@ int runConsole(const QStringList& arguments, const QString& programFolder, QText
     }
     QStringList rest = parser->positionalArguments();
     if (!command)
-        return parser.wrongArguments(err, rest.isEmpty() ? QStringLiteral("no command given")
-                                                         : unknownCommand(rest.first()));
+        return parser.wrongArguments(
+            err, rest.isEmpty() ? QCoreApplication::translate("CommandLine", "no command given")
+                                : unknownCommand(rest.first()));
     if (const QString mistake = parser.commonMistake(); !mistake.isEmpty())
         return parser.wrongArguments(err, mistake);
     rest.removeFirst();

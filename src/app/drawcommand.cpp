@@ -10,6 +10,7 @@
 #include "core/randomsource.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace clubdraw {
 
@@ -28,35 +29,52 @@ std::optional<std::uint64_t> seedOf(const QString& text) {
 
 // `clubdraw draw`: a draw by nation or by division, as the windows make it.
 class DrawCommand final : public Command {
+    Q_DECLARE_TR_FUNCTIONS(DrawCommand)
+
 public:
     QString name() const override { return QStringLiteral("draw"); }
     QString synopsis() const override { return name(); }
-    QString summary() const override { return QStringLiteral("draw clubs and print them"); }
+    QString summary() const override { return tr("draw clubs and print them"); }
 
     void describe(QCommandLineParser& parser) const override {
-        parser.setApplicationDescription(QStringLiteral(
-            "Draws like the windows do and prints the club and its division line.\n"
-            "Give nations (--nation, --preset) or divisions (--division), not both."));
-        parser.addPositionalArgument(name(), QStringLiteral("Draw clubs without a window."));
-        parser.addOptions({m_nation, m_preset, m_normal, m_division, m_count, m_seed, m_json});
+        parser.setApplicationDescription(
+            tr("Draws like the windows do and prints the club and its division line.\n"
+               "Give nations (--nation, --preset) or divisions (--division), not both."));
+        parser.addPositionalArgument(name(), tr("Draw clubs without a window."));
+        parser.addOptions({
+            described(m_nation, tr("Draw from the clubs of this nation, one of the main "
+                                   "window's sixteen. Repeatable.")),
+            described(m_preset, tr("Draw from the nations of a main-window preset: all, none, "
+                                   "europe, south-america, spring-autumn or autumn-spring.")),
+            described(m_normal, tr("Draw from the Normal database; by default only the clubs "
+                                   "of the Minimum database are drawn by nation.")),
+            described(m_division,
+                      tr("Draw from every club of this division, given as the division window "
+                         "lists it: nation, one blank, division. Repeatable.")),
+            described(m_count,
+                      tr("Draw N different clubs, one for each human manager; 1 by default.")),
+            described(m_seed, tr("Make the draw repeatable: the same N and catalogue give the "
+                                 "same clubs on every run.")),
+            described(m_json, tr("Print the clubs as one JSON array.")),
+        });
     }
 
     int run(const Invocation& call) const override {
         const QCommandLineParser& p = call.parser();
         if (!call.arguments().isEmpty())
             return call.wrongArguments(
-                QStringLiteral("unexpected argument '%1'").arg(call.arguments().first()));
+                tr("unexpected argument '%1'").arg(call.arguments().first()));
         const QStringList divisions = p.values(m_division);
         const bool byNation = p.isSet(m_nation) || p.isSet(m_preset);
         if (byNation && !divisions.isEmpty())
             return call.wrongArguments(
-                QStringLiteral("--division cannot be combined with --nation or --preset"));
+                tr("--division cannot be combined with --nation or --preset"));
         if (p.isSet(m_normal) && !divisions.isEmpty())
-            return call.wrongArguments(QStringLiteral(
+            return call.wrongArguments(tr(
                 "--normal is for drawing by nation; --division takes every club of the division"));
         if (!byNation && divisions.isEmpty())
-            return call.wrongArguments(QStringLiteral(
-                "nothing to draw from: give nations (--nation, --preset) or --division"));
+            return call.wrongArguments(
+                tr("nothing to draw from: give nations (--nation, --preset) or --division"));
 
         int count = 1;
         if (p.isSet(m_count)) {
@@ -64,21 +82,20 @@ public:
             count = p.value(m_count).toInt(&ok);
             if (!ok || count < 1)
                 return call.wrongArguments(
-                    QStringLiteral("--count wants a whole number from 1 up, not '%1'")
-                        .arg(p.value(m_count)));
+                    tr("--count wants a whole number from 1 up, not '%1'").arg(p.value(m_count)));
         }
         std::optional<std::uint64_t> seed;
         if (p.isSet(m_seed)) {
             seed = seedOf(p.value(m_seed));
             if (!seed)
                 return call.wrongArguments(
-                    QStringLiteral("--seed wants a whole number, not '%1'").arg(p.value(m_seed)));
+                    tr("--seed wants a whole number, not '%1'").arg(p.value(m_seed)));
         }
         NationTicks ticks{};
         for (const QString& name : p.values(m_preset)) {
             const auto preset = presetNamed(name);
             if (!preset)
-                return call.wrongArguments(QStringLiteral("unknown preset '%1' (%2)%3")
+                return call.wrongArguments(tr("unknown preset '%1' (%2)%3")
                                                .arg(name, presetNames().join(QStringLiteral(", ")),
                                                     didYouMean(nearestName(name, presetNames()))));
             const NationTicks pattern = presetPattern(*preset);
@@ -88,9 +105,8 @@ public:
         for (const QString& name : p.values(m_nation)) {
             const auto nation = nationNamed(name);
             if (!nation)
-                return call.wrongArguments(
-                    QStringLiteral("\"%1\" is not one of the sixteen nations%2")
-                        .arg(name, didYouMean(suggestedNation(name))));
+                return call.wrongArguments(tr("\"%1\" is not one of the sixteen nations%2")
+                                               .arg(name, didYouMean(suggestedNation(name))));
             ticked(ticks, *nation) = true;
         }
 
@@ -110,7 +126,7 @@ public:
                 const std::vector<DivisionKey> found = divisionsLabelled(list, label);
                 if (found.empty())
                     return call.wrongArguments(
-                        QStringLiteral("no division \"%1\" in %2%3")
+                        tr("no division \"%1\" in %2%3")
                             .arg(label, cataloguePath,
                                  didYouMean(nearestName(
                                      label, QStringList(list.labels.begin(), list.labels.end())))));
@@ -121,12 +137,12 @@ public:
 
         const int available = clubsToChooseFrom(pool, count);
         if (available < count)
-            return call.failure(QStringLiteral("only %1 to draw from, fewer than --count %2")
-                                    .arg(plural(available, "club"))
-                                    .arg(count));
+            return call.failure(
+                tr("only %n club(s) to draw from, fewer than --count %1", nullptr, available)
+                    .arg(count));
         if (available < minimumDrawSize)
-            return call.failure(QStringLiteral("only %1 to draw from; a draw needs at least two")
-                                    .arg(plural(available, "club")));
+            return call.failure(
+                tr("only %n club(s) to draw from; a draw needs at least two", nullptr, available));
         std::unique_ptr<RandomSource> random;
         if (seed)
             random = std::make_unique<SeededRandomSource>(*seed);
@@ -137,36 +153,14 @@ public:
     }
 
 private:
-    const QCommandLineOption m_nation{
-        QStringLiteral("nation"),
-        QStringLiteral("Draw from the clubs of this nation, one of the main window's sixteen. "
-                       "Repeatable."),
-        QStringLiteral("NAME")};
-    const QCommandLineOption m_preset{
-        QStringLiteral("preset"),
-        QStringLiteral("Draw from the nations of a main-window preset: all, none, europe, "
-                       "south-america, spring-autumn or autumn-spring."),
-        QStringLiteral("NAME")};
-    const QCommandLineOption m_normal{
-        QStringLiteral("normal"),
-        QStringLiteral("Draw from the Normal database; by default only the clubs of the "
-                       "Minimum database are drawn by nation.")};
-    const QCommandLineOption m_division{
-        QStringLiteral("division"),
-        QStringLiteral("Draw from every club of this division, given as the division window "
-                       "lists it: nation, one blank, division. Repeatable."),
-        QStringLiteral("\"NATION DIVISION\"")};
-    const QCommandLineOption m_count{
-        QStringLiteral("count"),
-        QStringLiteral("Draw N different clubs, one for each human manager; 1 by default."),
-        QStringLiteral("N")};
-    const QCommandLineOption m_seed{
-        QStringLiteral("seed"),
-        QStringLiteral("Make the draw repeatable: the same N and catalogue give the same "
-                       "clubs on every run."),
-        QStringLiteral("N")};
-    const QCommandLineOption m_json{QStringLiteral("json"),
-                                    QStringLiteral("Print the clubs as one JSON array.")};
+    const QCommandLineOption m_nation{QStringLiteral("nation"), QString(), QStringLiteral("NAME")};
+    const QCommandLineOption m_preset{QStringLiteral("preset"), QString(), QStringLiteral("NAME")};
+    const QCommandLineOption m_normal{QStringLiteral("normal")};
+    const QCommandLineOption m_division{QStringLiteral("division"), QString(),
+                                        QStringLiteral("\"NATION DIVISION\"")};
+    const QCommandLineOption m_count{QStringLiteral("count"), QString(), QStringLiteral("N")};
+    const QCommandLineOption m_seed{QStringLiteral("seed"), QString(), QStringLiteral("N")};
+    const QCommandLineOption m_json{QStringLiteral("json")};
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/nationselection.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -21,20 +22,19 @@ int clubCount(const CandidatePool& pool) {
 
 // `clubdraw list nations|divisions`: what --nation and --division take.
 class ListCommand final : public Command {
+    Q_DECLARE_TR_FUNCTIONS(ListCommand)
+
 public:
     QString name() const override { return QStringLiteral("list"); }
     QString synopsis() const override { return QStringLiteral("list nations|divisions"); }
-    QString summary() const override {
-        return QStringLiteral("print what can be drawn, with club counts");
-    }
+    QString summary() const override { return tr("print what can be drawn, with club counts"); }
 
     void describe(QCommandLineParser& parser) const override {
         parser.setApplicationDescription(
-            QStringLiteral("Prints the nations or divisions that can be drawn, as --nation "
-                           "and --division take\nthem, with their numbers of clubs."));
-        parser.addPositionalArgument(name(), QStringLiteral("List what can be drawn."));
-        parser.addPositionalArgument(QStringLiteral("what"),
-                                     QStringLiteral("nations or divisions."),
+            tr("Prints the nations or divisions that can be drawn, as --nation "
+               "and --division take\nthem, with their numbers of clubs."));
+        parser.addPositionalArgument(name(), tr("List what can be drawn."));
+        parser.addPositionalArgument(QStringLiteral("what"), tr("nations or divisions."),
                                      QStringLiteral("nations|divisions"));
     }
 
@@ -42,10 +42,9 @@ public:
         const QStringList& arguments = call.arguments();
         const QString what = arguments.value(0);
         if (arguments.size() > 1)
-            return call.wrongArguments(
-                QStringLiteral("unexpected argument '%1'").arg(arguments[1]));
+            return call.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
         if (what != QLatin1String("nations") && what != QLatin1String("divisions"))
-            return call.wrongArguments(QStringLiteral("list what: nations or divisions?"));
+            return call.wrongArguments(tr("list what: nations or divisions?"));
         const std::optional<Catalogue> catalogue = call.loadCatalogue();
         if (!catalogue)
             return exitStatus::failure;
@@ -67,7 +66,8 @@ private:
             const int minimum = clubCount(buildNationPool(catalogue, one, DatabaseType::Minimum));
             rows.emplace_back(
                 nationName(static_cast<Nation>(n)),
-                QStringLiteral("%1, %2 in Minimum").arg(plural(normal, "club")).arg(minimum));
+                tr("%1, %2 in Minimum")
+                    .arg(tr("%n club(s)", nullptr, normal), QString::number(minimum)));
         }
         std::sort(rows.begin(), rows.end());
         return rows;
@@ -78,9 +78,9 @@ private:
         const DivisionList list = collectDivisions(catalogue);
         for (int i = 0; i < list.count(); ++i) {
             const auto at = static_cast<std::size_t>(i);
-            rows.emplace_back(
-                list.labels[at],
-                plural(clubCount(buildDivisionPool(catalogue, {list.keys[at]})), "club"));
+            rows.emplace_back(list.labels[at],
+                              tr("%n club(s)", nullptr,
+                                 clubCount(buildDivisionPool(catalogue, {list.keys[at]}))));
         }
         return rows;
     }

@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/exitstatus.h"
 #include "app/startup.h"
+#include "core/translations.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 
@@ -15,12 +16,14 @@ int main(int argc, char** argv) {
     // The commands must work without a display, so only the window gets one.
     if (routeOf(arguments) == Route::Console) {
         QCoreApplication app(argc, argv);
+        installTranslations();
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out, err);
     }
 
     Application app(argc, argv);
+    installTranslations();
     QTextStream err(stderr);
     const auto catalogue = windowCatalogue(app.arguments(), err);
     if (!catalogue)

@@ -4,6 +4,7 @@
 #include "core/printable.h"
 #include "core/revealschedule.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,13 +14,11 @@
 
 namespace clubdraw {
 
-QString plural(int n, const char* noun) {
-    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
-}
-
 QString didYouMean(const QString& suggestion) {
-    return suggestion.isEmpty() ? QString()
-                                : QStringLiteral("; did you mean \"%1\"?").arg(suggestion);
+    return suggestion.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("TerminalOutput", "; did you mean \"%1\"?")
+                     .arg(suggestion);
 }
 
 void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStream& out,
@@ -34,7 +33,10 @@ void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStrea
 void printClubs(const std::vector<Club>& clubs, bool asJson, QTextStream& out) {
     if (!asJson) {
         for (const Club& club : clubs)
-            out << printable(club.name) << " in " << printable(divisionLine(club)) << '\n';
+            //: A drawn club, then its division line: "Ajax in Holland, Eredivisie (level 1)"
+            out << QCoreApplication::translate("TerminalOutput", "%1 in %2")
+                       .arg(printable(club.name), printable(divisionLine(club)))
+                << '\n';
         return;
     }
     QJsonArray array;

@@ -12,9 +12,6 @@ class QTextStream;
 
 namespace clubdraw {
 
-// "1 club", "2 clubs".
-QString plural(int n, const char* noun);
-
 // "; did you mean "X"?" when there is a likely X.
 QString didYouMean(const QString& suggestion);
 

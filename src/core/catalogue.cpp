@@ -4,6 +4,7 @@
 #include "cataloguereader.h"
 #include "runerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,9 +16,10 @@ namespace clubdraw {
 namespace {
 
 RunError tooLarge(const QString& shown) {
-    return RunError(
-        RunError::FileTooLarge,
-        shown + QStringLiteral(" is larger than %1 MiB").arg(maxCatalogueBytes / (1024 * 1024)));
+    return RunError(RunError::FileTooLarge,
+                    QCoreApplication::translate("Catalogue", "%1 is larger than %2 MiB")
+                        .arg(shown)
+                        .arg(maxCatalogueBytes / (1024 * 1024)));
 }
 
 // Reads the whole file, but never more than one byte past the cap, so a
@@ -71,9 +73,11 @@ Catalogue Catalogue::parse(const QString& text, const QString& source) {
 }
 
 RunError Catalogue::tooManyClubs(const QString& source, int record, int line) {
+    //: %1 is where the reader is, such as "Record 3, line 4 of <file>"
     return RunError(RunError::TooManyClubs,
-                    cataloguePlace(source, record, line) +
-                        QStringLiteral(": more than %1 teams").arg(maxClubs));
+                    QCoreApplication::translate("Catalogue", "%1: more than %2 teams")
+                        .arg(cataloguePlace(source, record, line))
+                        .arg(maxClubs));
 }
 
 Catalogue Catalogue::load(const QString& path) {
@@ -90,8 +94,9 @@ QByteArray Catalogue::readFile(const QString& path) {
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
         throw RunError(RunError::FileUnreadable,
-                       shown + (info.isDir() ? QStringLiteral(" is a folder")
-                                             : QStringLiteral(": ") + file.errorString()));
+                       info.isDir()
+                           ? QCoreApplication::translate("Catalogue", "%1 is a folder").arg(shown)
+                           : shown + QStringLiteral(": ") + file.errorString());
     // Checked before reading, so an oversized file costs nothing.
     if (file.size() > maxCatalogueBytes)
         throw tooLarge(shown);

@@ -6,6 +6,7 @@
 #include "nationselection.h"
 #include "runerror.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 #include <QSet>
@@ -42,9 +43,11 @@ bool utf8SequenceAt(const QByteArray& bytes, qsizetype at) {
 QString decodingProblem(const QString& text) {
     for (QChar c : text) {
         if (c == QChar::ReplacementCharacter)
-            return QStringLiteral("it holds U+FFFD, a character that could not be decoded");
+            return QCoreApplication::translate(
+                "CatalogueCheck", "it holds U+FFFD, a character that could not be decoded");
         if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
-            return QStringLiteral("it holds the control character U+%1")
+            return QCoreApplication::translate("CatalogueCheck",
+                                               "it holds the control character U+%1")
                 .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
     }
     // "Ã¸" for "ø": the bytes of a UTF-8 letter, each read as a letter of
@@ -52,11 +55,14 @@ QString decodingProblem(const QString& text) {
     const QByteArray bytes = encodeWindows1252(text);
     for (qsizetype i = 0; i < bytes.size(); ++i)
         if (utf8SequenceAt(bytes, i))
-            return QStringLiteral("it looks like UTF-8 read as Windows-1252");
+            return QCoreApplication::translate("CatalogueCheck",
+                                               "it looks like UTF-8 read as Windows-1252");
     return {};
 }
 
 class Checker {
+    Q_DECLARE_TR_FUNCTIONS(CatalogueCheck)
+
 public:
     void add(CheckFinding::Kind kind, int line, QString text) {
         m_report.findings.push_back({kind, line, std::move(text)});
@@ -75,14 +81,14 @@ public:
         checkTexts(record, line);
         if (!reader.flagWasWholeNumber())
             add(CheckFinding::Kind::Warning, line,
-                QStringLiteral("the database flag is not a whole number; it reads as %1")
+                tr("the database flag is not a whole number; it reads as %1")
                     .arg(record.databaseFlag));
 
         const QString clubKey = record.nation + QChar(0x1F) + record.division + QChar(0x1F) +
                                 record.name.trimmed().toCaseFolded();
         if (const auto first = m_clubLines.constFind(clubKey); first != m_clubLines.cend())
             add(CheckFinding::Kind::Warning, line,
-                QStringLiteral("club %1 is listed twice in the division %2 (first on line %3)")
+                tr("club %1 is listed twice in the division %2 (first on line %3)")
                     .arg(quoted(record.name), quoted(record.nation + u' ' + record.division))
                     .arg(*first));
         else
@@ -107,15 +113,14 @@ public:
             // The reader drops a lone comma after a record, so nothing shifts.
             if (endsInComma && fields % 5 == 1)
                 add(CheckFinding::Kind::Warning, line,
-                    QStringLiteral("the line has %1 fields, the last one empty: remove the "
-                                   "comma at its end")
-                        .arg(fields));
+                    tr("the line has %n field(s), the last one empty: remove the comma at its "
+                       "end",
+                       nullptr, fields));
             else
                 add(CheckFinding::Kind::Warning, line,
-                    QStringLiteral("the line has %1 field%2, not whole records of five; every "
-                                   "record after it is shifted")
-                        .arg(fields)
-                        .arg(fields == 1 ? "" : "s"));
+                    tr("the line has %n field(s), not whole records of five; every record after "
+                       "it is shifted",
+                       nullptr, fields));
         }
     }
 
@@ -128,12 +133,11 @@ public:
             m_report.summary.clubsPerNation.emplace_back(n.key(), n.value());
             if (!n.key().isEmpty() && !isDrawnByNation(n.key()))
                 add(CheckFinding::Kind::Warning, m_nationLines.value(n.key()),
-                    QStringLiteral("the nation %1 is none of the main window's sixteen, so %2 "
-                                   "never drawn by nation%3")
-                        .arg(quoted(n.key()),
-                             n.value() == 1 ? QStringLiteral("its club is")
-                                            : QStringLiteral("its %1 clubs are").arg(n.value()),
-                             suggestion(n.key())));
+                    //: %1 is the nation; %2 is empty or "; did you mean ...?"
+                    tr("the nation %1 is none of the main window's sixteen, so its %n club(s) "
+                       "never drawn by nation%2",
+                       nullptr, n.value())
+                        .arg(quoted(n.key()), suggestion(n.key())));
         }
         m_report.summary.divisions = static_cast<int>(m_divisions.size());
         std::stable_sort(
@@ -152,15 +156,14 @@ private:
 
     static QString suggestion(const QString& nation) {
         const QString meant = suggestedNation(nation);
-        return meant.isEmpty() ? QString()
-                               : QStringLiteral("; did you mean %1?").arg(quoted(meant));
+        return meant.isEmpty() ? QString() : tr("; did you mean %1?").arg(quoted(meant));
     }
 
     void reportTerminator() {
         if (m_terminatorLine == 0)
             return;
         add(CheckFinding::Kind::Warning, m_terminatorLine,
-            QStringLiteral("no club name: the record is skipped"));
+            tr("no club name: the record is skipped"));
         m_terminatorLine = 0;
     }
 
@@ -168,18 +171,28 @@ private:
         if (record.nation.isEmpty() || record.division.isEmpty())
             add(CheckFinding::Kind::Warning, line,
                 record.nation.isEmpty() && record.division.isEmpty()
-                    ? QStringLiteral("empty nation and division")
-                : record.nation.isEmpty() ? QStringLiteral("empty nation")
-                                          : QStringLiteral("empty division"));
-        const std::pair<const char*, const QString*> fields[] = {{"nation", &record.nation},
-                                                                 {"division", &record.division},
-                                                                 {"suffix", &record.divisionSuffix},
-                                                                 {"club name", &record.name}};
-        for (const auto& [name, text] : fields)
-            if (const QString problem = decodingProblem(*text); !problem.isEmpty())
+                    ? tr("empty nation and division")
+                : record.nation.isEmpty() ? tr("empty nation")
+                                          : tr("empty division"));
+        const QString* const texts[] = {&record.nation, &record.division, &record.divisionSuffix,
+                                        &record.name};
+        for (int field = 0; field < 4; ++field)
+            if (const QString problem = decodingProblem(*texts[field]); !problem.isEmpty())
                 add(CheckFinding::Kind::Warning, line,
-                    QStringLiteral("the %1 %2 looks wrongly decoded: %3")
-                        .arg(QLatin1String(name), quoted(*text), problem));
+                    wronglyDecoded(field).arg(quoted(*texts[field]), problem));
+    }
+
+    static QString wronglyDecoded(int field) {
+        switch (field) {
+        case 0:
+            return tr("the nation %1 looks wrongly decoded: %2");
+        case 1:
+            return tr("the division %1 looks wrongly decoded: %2");
+        case 2:
+            return tr("the suffix %1 looks wrongly decoded: %2");
+        default:
+            return tr("the club name %1 looks wrongly decoded: %2");
+        }
     }
 
     CheckReport m_report;

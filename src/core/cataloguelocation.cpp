@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "runerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -67,7 +68,8 @@ CatalogueFile findCatalogue(const QString& programFolder, const QString& given) 
         tried << shown(candidate.path);
     }
     throw RunError(RunError::FileNotFound,
-                   QStringLiteral("Tried, in this order: ") + tried.join(QStringLiteral(", ")));
+                   QCoreApplication::translate("CatalogueLocation", "Tried, in this order: %1")
+                       .arg(tried.join(QStringLiteral(", "))));
 }
 
 } // namespace clubdraw

@@ -3,6 +3,7 @@
 
 #include "runerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -99,10 +100,14 @@ bool isWholeNumberText(QStringView text) {
 } // namespace
 
 QString cataloguePlace(const QString& source, int record, int line) {
-    QString where = QStringLiteral("Record %1, line %2").arg(record).arg(line);
-    if (!source.isEmpty())
-        where += QStringLiteral(" of ") + QDir::toNativeSeparators(source);
-    return where;
+    if (source.isEmpty())
+        return QCoreApplication::translate("CatalogueReader", "Record %1, line %2")
+            .arg(record)
+            .arg(line);
+    return QCoreApplication::translate("CatalogueReader", "Record %1, line %2 of %3")
+        .arg(record)
+        .arg(line)
+        .arg(QDir::toNativeSeparators(source));
 }
 
 QString decodeWindows1252(QByteArrayView bytes) {
@@ -152,7 +157,7 @@ bool CatalogueReader::next(Club& record) {
     for (int slot = 0; slot < 5; ++slot) {
         if (!readField(field))
             fail(RunError::FileEndsInsideRecord, recordLine,
-                 QStringLiteral(": the file ends before the record's five fields"));
+                 tr(": the file ends before the record's five fields"));
         switch (slot) {
         case 0:
             record.nation = text(field, 0);
@@ -228,7 +233,7 @@ bool CatalogueReader::readField(Field& field) {
             close = std::find_if(start, m_end, isLineEnd);
             if (!std::all_of(close, m_end, [](char c) { return isLineEnd(c) || isBlank(c); }))
                 fail(RunError::QuoteNeverClosed, field.line,
-                     QStringLiteral(": the quote opened on this line is never closed"));
+                     tr(": the quote opened on this line is never closed"));
             lineEnds = 0;
         }
         m_posLine += lineEnds;
@@ -322,7 +327,7 @@ void CatalogueReader::failFlag(const Field& field) {
     m_pos = field.begin;
     m_posLine = field.line;
     fail(RunError::FlagOutOfRange, field.line,
-         QStringLiteral(": minimum flag \"%1\" is outside -32768 to 32767").arg(text.left(40)));
+         tr(": minimum flag \"%1\" is outside -32768 to 32767").arg(text.left(40)));
 }
 
 void CatalogueReader::fail(int number, int line, const QString& what) {

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -20,6 +21,8 @@ namespace clubdraw {
 // runs to the next one, anything else up to the next separator with its
 // trailing blanks dropped.
 class CatalogueReader {
+    Q_DECLARE_TR_FUNCTIONS(CatalogueReader)
+
 public:
     enum class Encoding { Windows1252, Utf8 };
 

@@ -13,29 +13,31 @@ RunError::RunError(int number, QString where)
 QString RunError::textOf(int number) {
     switch (number) {
     case FlagOutOfRange:
-        return QStringLiteral("Overflow");
+        return tr("Overflow");
     case FileTooLarge:
-        return QStringLiteral("Out of memory");
+        return tr("Out of memory");
     case FileNotFound:
-        return QStringLiteral("File not found");
+        return tr("File not found");
     case FileEndsInsideRecord:
-        return QStringLiteral("Input past end of file");
+        return tr("Input past end of file");
     case FileUnreadable:
-        return QStringLiteral("Path/File access error");
+        return tr("Path/File access error");
     default:
-        return QStringLiteral("Application-defined or object-defined error");
+        return tr("Application-defined or object-defined error");
     }
 }
 
 QString RunError::message() const {
-    QString m = QStringLiteral("Run-time error '%1':\n\n%2").arg(m_number).arg(text());
+    //: The error box; the number stays as it is, so reports and searches find it
+    QString m = tr("Run-time error '%1':\n\n%2").arg(m_number).arg(text());
     if (!m_where.isEmpty())
         m += QStringLiteral("\n\n") + m_where;
     return m;
 }
 
 QString RunError::oneLine() const {
-    QString line = QStringLiteral("run-time error %1: %2").arg(m_number).arg(text());
+    //: A line on the terminal; the number stays as it is
+    QString line = tr("run-time error %1: %2").arg(m_number).arg(text());
     if (!m_where.isEmpty())
         line += QStringLiteral(" (") + printable(m_where) + QLatin1Char(')');
     return line;

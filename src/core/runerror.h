@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
@@ -11,6 +12,8 @@ namespace clubdraw {
 // so a user's report names the failure exactly. The numbers never change
 // between versions: guides and answers that quote them stay right.
 class RunError : public std::runtime_error {
+    Q_DECLARE_TR_FUNCTIONS(RunError)
+
 public:
     // Named for what happened; some share a number, and so the text shown.
     enum Number {

@@ -15,7 +15,8 @@ CreditsWindow::CreditsWindow(QStringList lines, QWidget* parent)
     setFont(msSansSerif());
     m_box = new PrintBox(this);
     m_box->setObjectName(QStringLiteral("creditsBox"));
-    m_backButton = new PushButton(QStringLiteral("Back"), this);
+    //: Button: hide this window
+    m_backButton = new PushButton(tr("Back"), this);
     m_backButton->setObjectName(QStringLiteral("backButton"));
     connect(m_backButton, &QPushButton::clicked, this, &QWidget::hide);
 }

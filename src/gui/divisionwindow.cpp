@@ -35,7 +35,7 @@ DivisionWindow::DivisionWindow(const Catalogue& catalogue, RandomSource& random,
                                QWidget* parent)
     : SecondaryWindow(parent), m_catalogue(catalogue), m_random(random) {
     setObjectName(QStringLiteral("divisionWindow"));
-    setWindowTitle(QStringLiteral("Clubdraw for Championship Manager 99/00"));
+    setWindowTitle(tr("Clubdraw for Championship Manager 99/00"));
     setFont(msSansSerif());
     resizeClient(this, 7515, 7350);
     buildControls(std::move(clock));
@@ -46,19 +46,17 @@ DivisionWindow::DivisionWindow(const Catalogue& catalogue, RandomSource& random,
 DivisionWindow::~DivisionWindow() = default;
 
 void DivisionWindow::buildControls(SteadyClock clock) {
-    QLabel* title =
-        makeLabel(this, QStringLiteral("titleLabel"), QStringLiteral("Clubdraw for CM99/00"),
-                  Qt::AlignLeft, garamondBold());
+    QLabel* title = makeLabel(this, QStringLiteral("titleLabel"), tr("Clubdraw for CM99/00"),
+                              Qt::AlignLeft, garamondBold());
     place(title, 240, 120, 5535, 615);
     const QFont heading = msSansSerif(8.25, true);
-    QLabel* allHeading = makeLabel(this, QStringLiteral("allDivisionsHeading"),
-                                   QStringLiteral("All divisions"), Qt::AlignLeft, heading);
+    QLabel* allHeading = makeLabel(this, QStringLiteral("allDivisionsHeading"), tr("All divisions"),
+                                   Qt::AlignLeft, heading);
     place(allHeading, 120, 720, 2055, 255);
     m_allList = makeList(this, QStringLiteral("allDivisionsList"), 120, 960, 3255, 3375);
     m_allList->setAccessibleName(allHeading->text());
-    QLabel* selectedHeading =
-        makeLabel(this, QStringLiteral("selectedDivisionsHeading"),
-                  QStringLiteral("Selected divisions"), Qt::AlignLeft, heading);
+    QLabel* selectedHeading = makeLabel(this, QStringLiteral("selectedDivisionsHeading"),
+                                        tr("Selected divisions"), Qt::AlignLeft, heading);
     place(selectedHeading, 4080, 720, 2175, 255);
     m_selectedList = makeList(this, QStringLiteral("selectedDivisionsList"), 4080, 960, 3255, 3375);
     m_selectedList->setAccessibleName(selectedHeading->text());
@@ -72,23 +70,26 @@ void DivisionWindow::buildControls(SteadyClock clock) {
     QPushButton* removeAllButton = makeButton(this, QStringLiteral("removeAllButton"),
                                               QStringLiteral("<<"), 3480, 3480, 495, 495);
     // The arrows say little to a screen reader on their own.
-    addButton->setAccessibleDescription(QStringLiteral("Add the highlighted division"));
-    addAllButton->setAccessibleDescription(QStringLiteral("Add every division"));
-    removeButton->setAccessibleDescription(QStringLiteral("Remove the highlighted division"));
-    removeAllButton->setAccessibleDescription(QStringLiteral("Remove every division"));
-    QPushButton* findButton = makeButton(this, QStringLiteral("findButton"),
-                                         QStringLiteral("Find random team"), 5520, 5040, 1815, 975);
-    QPushButton* clearButton = makeButton(this, QStringLiteral("clearButton"),
-                                          QStringLiteral("Clear results"), 3360, 5160, 1455, 495);
-    QPushButton* backButton = makeButton(this, QStringLiteral("backButton"), QStringLiteral("Back"),
-                                         5880, 6600, 1455, 495);
+    addButton->setAccessibleDescription(tr("Add the highlighted division"));
+    addAllButton->setAccessibleDescription(tr("Add every division"));
+    removeButton->setAccessibleDescription(tr("Remove the highlighted division"));
+    removeAllButton->setAccessibleDescription(tr("Remove every division"));
+    QPushButton* findButton = makeButton(this, QStringLiteral("findButton"), tr("Find random team"),
+                                         5520, 5040, 1815, 975);
+    QPushButton* clearButton =
+        makeButton(this, QStringLiteral("clearButton"), tr("Clear results"), 3360, 5160, 1455, 495);
+    //: Button: hide this window and go back to the main window
+    QPushButton* backButton =
+        makeButton(this, QStringLiteral("backButton"), tr("Back"), 5880, 6600, 1455, 495);
 
     const QFont resultFont = msSansSerif(9.75);
     QLabel* clubCaption = makeLabel(this, QStringLiteral("teamCaption"),
-                                    QStringLiteral("Your team is :"), Qt::AlignRight, resultFont);
+                                    //: Before the drawn club's name
+                                    tr("Your team is :"), Qt::AlignRight, resultFont);
     place(clubCaption, 0, 6000, 1935, 375);
     QLabel* divisionCaption = makeLabel(this, QStringLiteral("divisionCaption"),
-                                        QStringLiteral("in :"), Qt::AlignRight, resultFont);
+                                        //: Before the drawn club's division line
+                                        tr("in :"), Qt::AlignRight, resultFont);
     place(divisionCaption, 600, 6480, 1335, 255);
     m_result = new ResultPanel(m_random, std::move(clock), this);
     m_result->placeLabels(QRect(twips(2040), twips(6000), twips(2775), twips(375)),

@@ -60,7 +60,7 @@ QString boxName(Nation nation) {
 MainWindow::MainWindow(Catalogue catalogue, std::unique_ptr<RandomSource> random, SteadyClock clock)
     : m_catalogue(std::move(catalogue)), m_random(std::move(random)), m_clock(std::move(clock)) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Clubdraw for Championship Manager 99/00"));
+    setWindowTitle(tr("Clubdraw for Championship Manager 99/00"));
     setFont(msSansSerif());
     buildControls();
 
@@ -90,14 +90,13 @@ void MainWindow::buildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    QLabel* title =
-        makeLabel(client, QStringLiteral("titleLabel"), QStringLiteral("Clubdraw for CM99/00"),
-                  Qt::AlignLeft, garamondBold());
+    QLabel* title = makeLabel(client, QStringLiteral("titleLabel"), tr("Clubdraw for CM99/00"),
+                              Qt::AlignLeft, garamondBold());
     place(title, 240, 120, 5175, 735);
 
     // The frame comes after the banner, so it is drawn over the banner's
     // lower part.
-    auto* nationFrame = new QGroupBox(QStringLiteral("Select nation(s)"), client);
+    auto* nationFrame = new QGroupBox(tr("Select nation(s)"), client);
     nationFrame->setObjectName(QStringLiteral("nationFrame"));
     place(nationFrame, 120, 600, 7455, 3495);
     for (const NationPlace& p : nationPlaces)
@@ -105,21 +104,22 @@ void MainWindow::buildControls() {
             nationFrame, boxName(p.nation), nationName(p.nation), p.left, p.top, p.width);
     QRadioButton* autumnSpring =
         addPreset(nationFrame, NationPreset::AutumnSpring, QStringLiteral("autumnSpringPreset"),
-                  QStringLiteral("Autumn/spring leagues"), 120, 2640, 2295);
+                  tr("Autumn/spring leagues"), 120, 2640, 2295);
     QRadioButton* springAutumn =
         addPreset(nationFrame, NationPreset::SpringAutumn, QStringLiteral("springAutumnPreset"),
-                  QStringLiteral("Spring/autumn leagues"), 120, 3000, 2295);
+                  tr("Spring/autumn leagues"), 120, 3000, 2295);
     QRadioButton* europe =
-        addPreset(nationFrame, NationPreset::Europe, QStringLiteral("europePreset"),
-                  QStringLiteral("Europe"), 2520, 2640, 1455);
+        addPreset(nationFrame, NationPreset::Europe, QStringLiteral("europePreset"), tr("Europe"),
+                  2520, 2640, 1455);
     QRadioButton* southAmerica =
         addPreset(nationFrame, NationPreset::SouthAmerica, QStringLiteral("southAmericaPreset"),
-                  QStringLiteral("South America"), 2520, 3000, 1695);
+                  tr("South America"), 2520, 3000, 1695);
     QRadioButton* allNations =
         addPreset(nationFrame, NationPreset::AllNations, QStringLiteral("allNationsPreset"),
-                  QStringLiteral("All nations"), 4440, 2640, 2055);
+                  tr("All nations"), 4440, 2640, 2055);
     QRadioButton* none = addPreset(nationFrame, NationPreset::None, QStringLiteral("nonePreset"),
-                                   QStringLiteral("None"), 4440, 3000, 1815);
+                                   //: Preset that unticks every nation
+                                   tr("None"), 4440, 3000, 1815);
 
     // USA lies on the window itself, in front of the frame, in the grid's
     // last place.
@@ -128,41 +128,47 @@ void MainWindow::buildControls() {
     m_nationBoxes[static_cast<int>(Nation::Usa)] = usa;
     usa->raise();
 
-    auto* databaseFrame = new QGroupBox(QStringLiteral("Choose database type"), client);
+    auto* databaseFrame = new QGroupBox(tr("Choose database type"), client);
     databaseFrame->setObjectName(QStringLiteral("databaseFrame"));
     place(databaseFrame, 120, 4320, 3495, 1095);
-    m_minimumButton = makeChoice<QRadioButton>(databaseFrame, QStringLiteral("minimumButton"),
-                                               QStringLiteral("Minimum"), 120, 360, 1695);
+    m_minimumButton =
+        makeChoice<QRadioButton>(databaseFrame, QStringLiteral("minimumButton"),
+                                 //: The game's small database, of the top divisions only
+                                 tr("Minimum"), 120, 360, 1695);
     auto* normalButton = makeChoice<QRadioButton>(databaseFrame, QStringLiteral("normalButton"),
-                                                  QStringLiteral("Normal"), 120, 720, 1695);
+                                                  //: The game's full database, every club
+                                                  tr("Normal"), 120, 720, 1695);
     m_minimumButton->setChecked(true);
 
-    QPushButton* divisionsButton =
-        makeButton(client, QStringLiteral("divisionWindowButton"),
-                   QStringLiteral("Select single divisions"), 4080, 4320, 3495, 495);
+    QPushButton* divisionsButton = makeButton(client, QStringLiteral("divisionWindowButton"),
+                                              tr("Select single divisions"), 4080, 4320, 3495, 495);
     QPushButton* findButton = makeButton(client, QStringLiteral("findButton"),
-                                         QStringLiteral("Find random team"), 5520, 5040, 2055, 735);
+                                         tr("Find random team"), 5520, 5040, 2055, 735);
     QPushButton* clearButton = makeButton(client, QStringLiteral("clearButton"),
-                                          QStringLiteral("Clear results"), 6240, 6120, 1335, 495);
-    QPushButton* quitButton = makeButton(client, QStringLiteral("quitButton"),
-                                         QStringLiteral("Quit"), 6240, 6720, 1335, 495);
+                                          tr("Clear results"), 6240, 6120, 1335, 495);
+    QPushButton* quitButton =
+        makeButton(client, QStringLiteral("quitButton"), tr("Quit"), 6240, 6720, 1335, 495);
 
     const QFont resultFont = msSansSerif(9.75);
     QLabel* clubCaption = makeLabel(client, QStringLiteral("teamCaption"),
-                                    QStringLiteral("Your team is :"), Qt::AlignRight, resultFont);
+                                    //: Before the drawn club's name
+                                    tr("Your team is :"), Qt::AlignRight, resultFont);
     place(clubCaption, 0, 5760, 2175, 375);
-    QLabel* divisionCaption = makeLabel(client, QStringLiteral("divisionCaption"),
-                                        QStringLiteral(" in :"), Qt::AlignRight, resultFont);
+    QLabel* divisionCaption =
+        makeLabel(client, QStringLiteral("divisionCaption"),
+                  //: Before the drawn club's division line; keep the leading blank
+                  tr(" in :"), Qt::AlignRight, resultFont);
     place(divisionCaption, 840, 6240, 1335, 255);
     m_result = new ResultPanel(*m_random, m_clock, client);
     m_result->placeLabels(QRect(twips(2280), twips(5760), twips(3135), twips(375)),
                           QRect(twips(2280), twips(6240), twips(3135), twips(615)), resultFont);
 
-    QMenu* aboutMenu = menuBar()->addMenu(QStringLiteral("About"));
+    //: Title of the menu holding the two credit windows
+    QMenu* aboutMenu = menuBar()->addMenu(tr("About"));
     aboutMenu->setObjectName(QStringLiteral("aboutMenu"));
-    QAction* aboutAction = aboutMenu->addAction(QStringLiteral("About..."));
+    QAction* aboutAction = aboutMenu->addAction(tr("About..."));
     aboutAction->setObjectName(QStringLiteral("aboutAction"));
-    QAction* thanksAction = aboutMenu->addAction(QStringLiteral("Thanks to..."));
+    QAction* thanksAction = aboutMenu->addAction(tr("Thanks to..."));
     thanksAction->setObjectName(QStringLiteral("thanksAction"));
 
     const auto box = [this](Nation n) -> QWidget* { return m_nationBoxes[static_cast<int>(n)]; };

@@ -16,9 +16,10 @@ ResultPanel::ResultPanel(RandomSource& random, SteadyClock clock, QWidget* paren
       m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("resultPanel"));
     // A screen reader reads the club itself as the labels' name.
-    setAccessibleName(QStringLiteral("Result"));
-    m_clubLabel->setAccessibleDescription(QStringLiteral("Your team"));
-    m_divisionLabel->setAccessibleDescription(QStringLiteral("Division"));
+    //: Accessible name of the area that shows the drawn club
+    setAccessibleName(tr("Result"));
+    m_clubLabel->setAccessibleDescription(tr("Your team"));
+    m_divisionLabel->setAccessibleDescription(tr("Division"));
     // Single-shot, re-armed at every tick: each wait makes up for the
     // lateness of the ticks before it.
     m_timer->setTimerType(Qt::PreciseTimer);

@@ -10,22 +10,22 @@
 namespace clubdraw {
 
 QStringList ThanksWindow::thanksLines() {
-    return {QStringLiteral("The Qt Project"),
-            QStringLiteral("for the Qt toolkit"),
+    return {tr("The Qt Project"),
+            tr("for the Qt toolkit"),
             QString(),
-            QStringLiteral("The Debian Project"),
-            QStringLiteral("for the system it is built on"),
+            tr("The Debian Project"),
+            tr("for the system it is built on"),
             QString(),
-            QStringLiteral("Every player who reports a fault"),
-            QStringLiteral("for making Clubdraw better")};
+            tr("Every player who reports a fault"),
+            tr("for making Clubdraw better")};
 }
 
 ThanksWindow::ThanksWindow(QWidget* parent) : CreditsWindow(thanksLines(), parent) {
     setObjectName(QStringLiteral("thanksWindow"));
-    setWindowTitle(QStringLiteral("Thanks to"));
+    setWindowTitle(tr("Thanks to"));
     resizeClient(this, 4680, 3195);
-    QLabel* title = makeLabel(this, QStringLiteral("titleLabel"), QStringLiteral("Thanks to :"),
-                              Qt::AlignLeft, arialBold());
+    QLabel* title = makeLabel(this, QStringLiteral("titleLabel"), tr("Thanks to :"), Qt::AlignLeft,
+                              arialBold());
     place(title, 360, 360, 2175, 375);
     place(m_box, 360, 720, 3375, 1815);
     m_box->setAccessibleName(title->text());

@@ -6,6 +6,9 @@
 set -u
 binary=$1
 export QT_QPA_PLATFORM=offscreen
+# English, whatever the machine's language; Norwegian is asked for below.
+export LC_ALL=C
+unset LANGUAGE
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
@@ -52,6 +55,15 @@ run check
 [ "$rc" -eq 0 ] && [[ $out == *": 532 clubs, 16 nations, 31 divisions, "*"No problems found." ]] ||
   fail "check on the shipped catalogue gave status $rc and: $out$err"
 
+# The desktop's language; check's FILE:LINE: form stays as scripts read it.
+LANGUAGE=nb run --help
+[ "$rc" -eq 0 ] && [[ $out == "Bruk: clubdraw [valg] [kommando]"* ]] ||
+  fail "LANGUAGE=nb --help gave status $rc and: $out$err"
+printf 'England,Premier,,0,Arsenal\r\nEngland,Premier,,0,Chelsea,\r\n' >"$dir/uneven.txt"
+LANGUAGE=nb run check "$dir/uneven.txt"
+[[ $out == "$dir/uneven.txt:2: warning: linjen har 6 felt"* ]] ||
+  fail "LANGUAGE=nb check gave status $rc and: $out$err"
+
 # The commands need no display at all.
 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \
   "$binary" draw --preset europe --count 3 --seed 7 >"$dir/first" 2>&1
@@ -62,5 +74,6 @@ if [ "$rc" -ne 0 ] || [ "$(sort -u "$dir/first" | wc -l)" -ne 3 ] ||
   fail "a seeded draw of three without a display: status $rc, $(cat "$dir/first") / $(cat "$dir/second")"
 fi
 
-[ $status -eq 0 ] && echo "ok: --help, --version, a wrong option, check and a seeded draw"
+[ $status -eq 0 ] &&
+  echo "ok: --help, --version, a wrong option, check, Norwegian and a seeded draw"
 exit $status

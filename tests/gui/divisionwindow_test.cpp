@@ -19,6 +19,7 @@ using clubdraw::testing::catalogueOf;
 using clubdraw::testing::child;
 using clubdraw::testing::click;
 using clubdraw::testing::clubNames;
+using clubdraw::testing::expectCaptionsFit;
 using clubdraw::testing::line;
 using clubdraw::testing::racingClock;
 using clubdraw::testing::ScriptedRandom;
@@ -79,6 +80,10 @@ struct DivisionWindowFixture : ::testing::Test {
     ScriptedRandom random;
     DivisionWindow window;
 };
+
+TEST_F(DivisionWindowFixture, everyCaptionFitsItsControl) {
+    expectCaptionsFit(&window);
+}
 
 TEST_F(DivisionWindowFixture, buttonsAndDoubleClicksMoveEntries) {
     EXPECT_EQ(texts(allList(&window)), twoNationsLabels);

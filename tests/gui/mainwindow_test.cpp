@@ -21,6 +21,7 @@ using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
 using clubdraw::testing::child;
 using clubdraw::testing::click;
+using clubdraw::testing::expectCaptionsFit;
 using clubdraw::testing::line;
 using clubdraw::testing::racingClock;
 using clubdraw::testing::ScriptedRandom;
@@ -123,19 +124,7 @@ TEST_F(MainWindowFixture, tabWalksTheLayoutOrderFromArgentina) {
 }
 
 TEST_F(MainWindowFixture, everyCaptionFitsItsControl) {
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        QString text;
-        int room = w->width();
-        if (auto* b = qobject_cast<QPushButton*>(w))
-            text = b->text(), room -= 8;
-        else if (auto* b = qobject_cast<QAbstractButton*>(w))
-            text = b->text(), room -= 20; // indicator and its spacing
-        else if (auto* l = qobject_cast<QLabel*>(w))
-            text = l->text();
-        if (text.isEmpty())
-            continue;
-        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(text), room) << text.toStdString();
-    }
+    expectCaptionsFit(&window);
 }
 
 TEST_F(MainWindowFixture, presetsRewriteEveryBoxAndStaySelectedAfterHandTicks) {

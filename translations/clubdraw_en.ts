@@ -1,0 +1,94 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>CatalogueCheck</name>
+    <message numerus="yes">
+        <source>the line has %n field(s), the last one empty: remove the comma at its end</source>
+        <translation>
+            <numerusform>the line has %n field, the last one empty: remove the comma at its end</numerusform>
+            <numerusform>the line has %n fields, the last one empty: remove the comma at its end</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the line has %n field(s), not whole records of five; every record after it is shifted</source>
+        <translation>
+            <numerusform>the line has %n field, not whole records of five; every record after it is shifted</numerusform>
+            <numerusform>the line has %n fields, not whole records of five; every record after it is shifted</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the nation %1 is none of the main window&apos;s sixteen, so its %n club(s) never drawn by nation%2</source>
+        <extracomment>%1 is the nation; %2 is empty or &quot;; did you mean ...?&quot;</extracomment>
+        <translation>
+            <numerusform>the nation %1 is none of the main window&apos;s sixteen, so its club is never drawn by nation%2</numerusform>
+            <numerusform>the nation %1 is none of the main window&apos;s sixteen, so its %n clubs are never drawn by nation%2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s)</source>
+        <translation>
+            <numerusform>%n club</numerusform>
+            <numerusform>%n clubs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nation(s)</source>
+        <translation>
+            <numerusform>%n nation</numerusform>
+            <numerusform>%n nations</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n division(s)</source>
+        <translation>
+            <numerusform>%n division</numerusform>
+            <numerusform>%n divisions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DrawCommand</name>
+    <message numerus="yes">
+        <source>only %n club(s) to draw from, fewer than --count %1</source>
+        <translation>
+            <numerusform>only %n club to draw from, fewer than --count %1</numerusform>
+            <numerusform>only %n clubs to draw from, fewer than --count %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n club(s) to draw from; a draw needs at least two</source>
+        <translation>
+            <numerusform>only %n club to draw from; a draw needs at least two</numerusform>
+            <numerusform>only %n clubs to draw from; a draw needs at least two</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListCommand</name>
+    <message numerus="yes">
+        <source>%n club(s)</source>
+        <translation>
+            <numerusform>%n club</numerusform>
+            <numerusform>%n clubs</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

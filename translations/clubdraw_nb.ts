@@ -1,0 +1,810 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb_NO">
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>%1 is larger than %2 MiB</source>
+        <translation>%1 er større enn %2 MiB</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 teams</source>
+        <extracomment>%1 is where the reader is, such as &quot;Record 3, line 4 of &lt;file&gt;&quot;</extracomment>
+        <translation>%1: mer enn %2 lag</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 er en mappe</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCheck</name>
+    <message>
+        <source>it holds U+FFFD, a character that could not be decoded</source>
+        <translation>den inneholder U+FFFD, et tegn som ikke kunne dekodes</translation>
+    </message>
+    <message>
+        <source>it holds the control character U+%1</source>
+        <translation>den inneholder kontrolltegnet U+%1</translation>
+    </message>
+    <message>
+        <source>it looks like UTF-8 read as Windows-1252</source>
+        <translation>det ser ut som UTF-8 lest som Windows-1252</translation>
+    </message>
+    <message>
+        <source>the database flag is not a whole number; it reads as %1</source>
+        <translation>databaseflagget er ikke et heltall; det leses som %1</translation>
+    </message>
+    <message>
+        <source>club %1 is listed twice in the division %2 (first on line %3)</source>
+        <translation>laget %1 står to ganger i divisjonen %2 (først på linje %3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the line has %n field(s), the last one empty: remove the comma at its end</source>
+        <translation>
+            <numerusform>linjen har %n felt, det siste tomt: fjern kommaet på slutten</numerusform>
+            <numerusform>linjen har %n felt, det siste tomt: fjern kommaet på slutten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the line has %n field(s), not whole records of five; every record after it is shifted</source>
+        <translation>
+            <numerusform>linjen har %n felt, ikke hele poster på fem; alle poster etter den forskyves</numerusform>
+            <numerusform>linjen har %n felt, ikke hele poster på fem; alle poster etter den forskyves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the nation %1 is none of the main window&apos;s sixteen, so its %n club(s) never drawn by nation%2</source>
+        <extracomment>%1 is the nation; %2 is empty or &quot;; did you mean ...?&quot;</extracomment>
+        <translation>
+            <numerusform>nasjonen %1 er ikke blant hovedvinduets seksten, så laget trekkes aldri etter nasjon%2</numerusform>
+            <numerusform>nasjonen %1 er ikke blant hovedvinduets seksten, så de %n lagene trekkes aldri etter nasjon%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; mente du %1?</translation>
+    </message>
+    <message>
+        <source>no club name: the record is skipped</source>
+        <translation>mangler lagnavn: posten hoppes over</translation>
+    </message>
+    <message>
+        <source>empty nation and division</source>
+        <translation>tom nasjon og divisjon</translation>
+    </message>
+    <message>
+        <source>empty nation</source>
+        <translation>tom nasjon</translation>
+    </message>
+    <message>
+        <source>empty division</source>
+        <translation>tom divisjon</translation>
+    </message>
+    <message>
+        <source>the nation %1 looks wrongly decoded: %2</source>
+        <translation>nasjonen %1 ser feil dekodet ut: %2</translation>
+    </message>
+    <message>
+        <source>the division %1 looks wrongly decoded: %2</source>
+        <translation>divisjonen %1 ser feil dekodet ut: %2</translation>
+    </message>
+    <message>
+        <source>the suffix %1 looks wrongly decoded: %2</source>
+        <translation>tillegget %1 ser feil dekodet ut: %2</translation>
+    </message>
+    <message>
+        <source>the club name %1 looks wrongly decoded: %2</source>
+        <translation>lagnavnet %1 ser feil dekodet ut: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCommand</name>
+    <message>
+        <source>show the catalogue in use, or make your own copy</source>
+        <translation>vis katalogen som brukes, eller lag din egen kopi</translation>
+    </message>
+    <message>
+        <source>Prints the path of the catalogue in use: the first kortliste_eng.txt found
+beside the program, in your data folder (~/.local/share/clubdraw) or in the
+system&apos;s (/usr/share/clubdraw). --copy puts a copy of it in your data folder,
+to edit; from then on the window and every command read your copy.</source>
+        <translation>Skriver ut stien til katalogen som brukes: den første kortliste_eng.txt som finnes
+ved siden av programmet, i datamappen din (~/.local/share/clubdraw) eller i
+systemets (/usr/share/clubdraw). --copy legger en kopi av den i datamappen din,
+som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.</translation>
+    </message>
+    <message>
+        <source>Show or copy the catalogue.</source>
+        <translation>Vis eller kopier katalogen.</translation>
+    </message>
+    <message>
+        <source>Copy the catalogue in use into your data folder and print the copy&apos;s path.</source>
+        <translation>Kopier katalogen som brukes, til datamappen din og skriv ut stien til kopien.</translation>
+    </message>
+    <message>
+        <source>With --copy: replace a copy you already have (your edits are lost).</source>
+        <translation>Med --copy: erstatt en kopi du allerede har (endringene dine går tapt).</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>uventet argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--force goes with --copy</source>
+        <translation>--force brukes sammen med --copy</translation>
+    </message>
+    <message>
+        <source>the catalogue in use, %1, lies beside the program and is the one to edit; nothing copied</source>
+        <translation>katalogen som brukes, %1, ligger ved siden av programmet og er den du skal redigere; ingenting er kopiert</translation>
+    </message>
+    <message>
+        <source>%1 is already your own copy and the one in use; edit it, or add --force to replace it with the installed catalogue</source>
+        <translation>%1 er allerede din egen kopi og den som brukes; rediger den, eller legg til --force for å erstatte den med den installerte katalogen</translation>
+    </message>
+    <message>
+        <source>no installed catalogue to replace %1 with</source>
+        <translation>ingen installert katalog å erstatte %1 med</translation>
+    </message>
+    <message>
+        <source>%1 already exists; add --force to replace it (your edits in it are lost)</source>
+        <translation>%1 finnes allerede; legg til --force for å erstatte den (endringene dine i den går tapt)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1; nothing copied</source>
+        <translation>kan ikke opprette mappen %1; ingenting er kopiert</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing copied</source>
+        <translation>kan ikke skrive %1: %2; ingenting er kopiert</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueLocation</name>
+    <message>
+        <source>Tried, in this order: %1</source>
+        <translation>Prøvd i denne rekkefølgen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueReader</name>
+    <message>
+        <source>Record %1, line %2</source>
+        <translation>Post %1, linje %2</translation>
+    </message>
+    <message>
+        <source>Record %1, line %2 of %3</source>
+        <translation>Post %1, linje %2 i %3</translation>
+    </message>
+    <message>
+        <source>: the file ends before the record&apos;s five fields</source>
+        <translation>: filen slutter før postens fem felt</translation>
+    </message>
+    <message>
+        <source>: the quote opened on this line is never closed</source>
+        <translation>: anførselstegnet som åpnes på denne linjen, lukkes aldri</translation>
+    </message>
+    <message>
+        <source>: minimum flag &quot;%1&quot; is outside -32768 to 32767</source>
+        <translation>: minimumsflagget «%1» er utenfor -32768 til 32767</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>report every problem of a catalogue</source>
+        <translation>rapporter alle problemer i en katalog</translation>
+    </message>
+    <message>
+        <source>Reads a catalogue and reports every problem, as FILE:LINE: error|warning: text,
+then sums it up. Exit status 0 when it is clean, 1 on an error (and with
+--strict on a warning too).</source>
+        <translation>Leser en katalog og rapporterer alle problemer, som FILE:LINE: error|warning: tekst,
+og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
+(og med --strict også ved en advarsel).</translation>
+    </message>
+    <message>
+        <source>Check a catalogue.</source>
+        <translation>Kontroller en katalog.</translation>
+    </message>
+    <message>
+        <source>The catalogue to check; by default the one in use.</source>
+        <translation>Katalogen som skal kontrolleres; som standard den som brukes.</translation>
+    </message>
+    <message>
+        <source>Fail on warnings too.</source>
+        <translation>Feil også ved advarsler.</translation>
+    </message>
+    <message>
+        <source>List at most N findings (100 by default, 0 for all); the summary counts them all.</source>
+        <translation>List opp høyst N funn (100 som standard, 0 for alle); oppsummeringen teller alle.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>uventet argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>give the catalogue as FILE or with --catalogue, not both</source>
+        <translation>oppgi katalogen som FILE eller med --catalogue, ikke begge</translation>
+    </message>
+    <message>
+        <source>--max-findings wants a whole number from 0 up, not &apos;%1&apos;</source>
+        <translation>--max-findings vil ha et heltall fra 0 og oppover, ikke &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Ingen problemer funnet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n feil</numerusform>
+            <numerusform>%n feil</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n advarsel</numerusform>
+            <numerusform>%n advarsler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: and %2 more (--max-findings 0 lists them all)</source>
+        <translation>%1: og %2 til (--max-findings 0 lister opp alle)</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4, %5 in the Minimum database</source>
+        <extracomment>%1 is the file, then the numbers of clubs, nations, divisions and Minimum clubs</extracomment>
+        <translation>%1: %2, %3, %4, %5 i Minimum-databasen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s)</source>
+        <translation>
+            <numerusform>%n lag</numerusform>
+            <numerusform>%n lag</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nation(s)</source>
+        <translation>
+            <numerusform>%n nasjon</numerusform>
+            <numerusform>%n nasjoner</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n division(s)</source>
+        <translation>
+            <numerusform>%n divisjon</numerusform>
+            <numerusform>%n divisjoner</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Draws a random football club to manage. Without a command it opens the
+window; the commands work without one:
+</source>
+        <translation>Trekker et tilfeldig fotballag for deg å styre. Uten kommando åpnes
+vinduet; kommandoene virker uten det:
+</translation>
+    </message>
+    <message>
+        <source>&apos;clubdraw COMMAND --help&apos; tells more.</source>
+        <translation>&apos;clubdraw KOMMANDO --help&apos; forteller mer.</translation>
+    </message>
+    <message>
+        <source>%1 or %2.</source>
+        <extracomment>%1 names every command but the last, %2 the last</extracomment>
+        <translation>%1 eller %2.</translation>
+    </message>
+    <message>
+        <source>--catalogue wants a file name</source>
+        <translation>--catalogue vil ha et filnavn</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Vis denne hjelpen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Vis versjonen.</translation>
+    </message>
+    <message>
+        <source>Read FILE instead of the catalogue in use.</source>
+        <translation>Les FILE i stedet for katalogen som brukes.</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;%2</source>
+        <translation>ukjent kommando &apos;%1&apos;%2</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>ingen kommando oppgitt</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <extracomment>Stands for the name of a command in the help</extracomment>
+        <translation>kommando</translation>
+    </message>
+    <message>
+        <source>[command]</source>
+        <translation>[kommando]</translation>
+    </message>
+</context>
+<context>
+    <name>DrawCommand</name>
+    <message>
+        <source>draw clubs and print them</source>
+        <translation>trekk lag og skriv dem ut</translation>
+    </message>
+    <message>
+        <source>Draws like the windows do and prints the club and its division line.
+Give nations (--nation, --preset) or divisions (--division), not both.</source>
+        <translation>Trekker slik vinduene gjør, og skriver ut laget og divisjonslinjen.
+Oppgi nasjoner (--nation, --preset) eller divisjoner (--division), ikke begge.</translation>
+    </message>
+    <message>
+        <source>Draw clubs without a window.</source>
+        <translation>Trekk lag uten vindu.</translation>
+    </message>
+    <message>
+        <source>Draw from the clubs of this nation, one of the main window&apos;s sixteen. Repeatable.</source>
+        <translation>Trekk blant lagene i denne nasjonen, en av hovedvinduets seksten. Kan gjentas.</translation>
+    </message>
+    <message>
+        <source>Draw from the nations of a main-window preset: all, none, europe, south-america, spring-autumn or autumn-spring.</source>
+        <translation>Trekk blant nasjonene i et forvalg fra hovedvinduet: all, none, europe, south-america, spring-autumn eller autumn-spring.</translation>
+    </message>
+    <message>
+        <source>Draw from the Normal database; by default only the clubs of the Minimum database are drawn by nation.</source>
+        <translation>Trekk fra Normal-databasen; som standard trekkes bare lagene i Minimum-databasen etter nasjon.</translation>
+    </message>
+    <message>
+        <source>Draw from every club of this division, given as the division window lists it: nation, one blank, division. Repeatable.</source>
+        <translation>Trekk blant alle lagene i denne divisjonen, oppgitt slik divisjonsvinduet viser den: nasjon, ett mellomrom, divisjon. Kan gjentas.</translation>
+    </message>
+    <message>
+        <source>Draw N different clubs, one for each human manager; 1 by default.</source>
+        <translation>Trekk N ulike lag, ett for hver menneskelige manager; 1 som standard.</translation>
+    </message>
+    <message>
+        <source>Make the draw repeatable: the same N and catalogue give the same clubs on every run.</source>
+        <translation>Gjør trekningen gjentakbar: samme N og katalog gir de samme lagene hver gang.</translation>
+    </message>
+    <message>
+        <source>Print the clubs as one JSON array.</source>
+        <translation>Skriv ut lagene som én JSON-tabell.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>uventet argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--division cannot be combined with --nation or --preset</source>
+        <translation>--division kan ikke kombineres med --nation eller --preset</translation>
+    </message>
+    <message>
+        <source>--normal is for drawing by nation; --division takes every club of the division</source>
+        <translation>--normal gjelder trekning etter nasjon; --division tar med alle lagene i divisjonen</translation>
+    </message>
+    <message>
+        <source>nothing to draw from: give nations (--nation, --preset) or --division</source>
+        <translation>ingenting å trekke fra: oppgi nasjoner (--nation, --preset) eller --division</translation>
+    </message>
+    <message>
+        <source>--count wants a whole number from 1 up, not &apos;%1&apos;</source>
+        <translation>--count vil ha et heltall fra 1 og oppover, ikke &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--seed wants a whole number, not &apos;%1&apos;</source>
+        <translation>--seed vil ha et heltall, ikke &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (%2)%3</source>
+        <translation>ukjent forvalg &apos;%1&apos; (%2)%3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the sixteen nations%2</source>
+        <translation>«%1» er ikke en av de seksten nasjonene%2</translation>
+    </message>
+    <message>
+        <source>no division &quot;%1&quot; in %2%3</source>
+        <translation>ingen divisjon «%1» i %2%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n club(s) to draw from, fewer than --count %1</source>
+        <translation>
+            <numerusform>bare %n lag å trekke fra, færre enn --count %1</numerusform>
+            <numerusform>bare %n lag å trekke fra, færre enn --count %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n club(s) to draw from; a draw needs at least two</source>
+        <translation>
+            <numerusform>bare %n lag å trekke fra; en trekning trenger minst to</numerusform>
+            <numerusform>bare %n lag å trekke fra; en trekning trenger minst to</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListCommand</name>
+    <message>
+        <source>print what can be drawn, with club counts</source>
+        <translation>skriv ut hva som kan trekkes, med antall lag</translation>
+    </message>
+    <message>
+        <source>Prints the nations or divisions that can be drawn, as --nation and --division take
+them, with their numbers of clubs.</source>
+        <translation>Skriver ut nasjonene eller divisjonene som kan trekkes, slik --nation og --division
+tar dem, med antall lag.</translation>
+    </message>
+    <message>
+        <source>List what can be drawn.</source>
+        <translation>List opp hva som kan trekkes.</translation>
+    </message>
+    <message>
+        <source>nations or divisions.</source>
+        <translation>nations eller divisions.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>uventet argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>list what: nations or divisions?</source>
+        <translation>liste opp hva: nations eller divisions?</translation>
+    </message>
+    <message>
+        <source>%1, %2 in Minimum</source>
+        <translation>%1, %2 i Minimum</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s)</source>
+        <translation>
+            <numerusform>%n lag</numerusform>
+            <numerusform>%n lag</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Valg:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenter:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Ukjent valg &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Ukjente valg: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Mangler verdi etter &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Uventet verdi etter &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[valg]</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Bruk: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflyt</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Tom for minne</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fant ikke filen</translation>
+    </message>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Lesing forbi slutten av filen</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Feil ved tilgang til sti eller fil</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Program- eller objektdefinert feil</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <extracomment>The error box; the number stays as it is, so reports and searches find it</extracomment>
+        <translation>Kjøretidsfeil &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>run-time error %1: %2</source>
+        <extracomment>A line on the terminal; the number stays as it is</extracomment>
+        <translation>kjøretidsfeil %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalOutput</name>
+    <message>
+        <source>; did you mean &quot;%1&quot;?</source>
+        <translation>; mente du «%1»?</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>A drawn club, then its division line: &quot;Ajax in Holland, Eredivisie (level 1)&quot;</extracomment>
+        <translation>%1 i %2</translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::AboutWindow</name>
+    <message>
+        <source>by</source>
+        <extracomment>Credits: &quot;by&quot; the people named below</extracomment>
+        <translation>av</translation>
+    </message>
+    <message>
+        <source>  The Clubdraw developers</source>
+        <extracomment>Credit line; keep the two leading blanks</extracomment>
+        <translation>  Clubdraw-utviklerne</translation>
+    </message>
+    <message>
+        <source>  Free software under the GNU GPL,</source>
+        <extracomment>Credit line; keep the two leading blanks</extracomment>
+        <translation>  Fri programvare under GNU GPL,</translation>
+    </message>
+    <message>
+        <source>  version 3 or later</source>
+        <extracomment>Credit line; keep the two leading blanks</extracomment>
+        <translation>  versjon 3 eller senere</translation>
+    </message>
+    <message>
+        <source>  No e-mail address yet (as of 12/2026)</source>
+        <extracomment>Credit line; keep the two leading blanks</extracomment>
+        <translation>  Ingen e-postadresse ennå (per 12/2026)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Clubdraw v. </source>
+        <extracomment>Followed by the version, such as 3.00</extracomment>
+        <translation>Clubdraw v. </translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Medvirkende</translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::CreditsWindow</name>
+    <message>
+        <source>Back</source>
+        <extracomment>Button: hide this window</extracomment>
+        <translation>Tilbake</translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::DivisionWindow</name>
+    <message>
+        <source>Clubdraw for Championship Manager 99/00</source>
+        <translation>Clubdraw for Championship Manager 99/00</translation>
+    </message>
+    <message>
+        <source>Clubdraw for CM99/00</source>
+        <translation>Clubdraw for CM99/00</translation>
+    </message>
+    <message>
+        <source>All divisions</source>
+        <translation>Alle divisjoner</translation>
+    </message>
+    <message>
+        <source>Selected divisions</source>
+        <translation>Valgte divisjoner</translation>
+    </message>
+    <message>
+        <source>Add the highlighted division</source>
+        <translation>Legg til den markerte divisjonen</translation>
+    </message>
+    <message>
+        <source>Add every division</source>
+        <translation>Legg til alle divisjonene</translation>
+    </message>
+    <message>
+        <source>Remove the highlighted division</source>
+        <translation>Fjern den markerte divisjonen</translation>
+    </message>
+    <message>
+        <source>Remove every division</source>
+        <translation>Fjern alle divisjonene</translation>
+    </message>
+    <message>
+        <source>Find random team</source>
+        <translation>Trekk tilfeldig lag</translation>
+    </message>
+    <message>
+        <source>Clear results</source>
+        <translation>Tøm resultat</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>Button: hide this window and go back to the main window</extracomment>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Your team is :</source>
+        <extracomment>Before the drawn club&apos;s name</extracomment>
+        <translation>Ditt lag er :</translation>
+    </message>
+    <message>
+        <source>in :</source>
+        <extracomment>Before the drawn club&apos;s division line</extracomment>
+        <translation>i :</translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::MainWindow</name>
+    <message>
+        <source>Clubdraw for Championship Manager 99/00</source>
+        <translation>Clubdraw for Championship Manager 99/00</translation>
+    </message>
+    <message>
+        <source>Clubdraw for CM99/00</source>
+        <translation>Clubdraw for CM99/00</translation>
+    </message>
+    <message>
+        <source>Select nation(s)</source>
+        <translation>Velg nasjon(er)</translation>
+    </message>
+    <message>
+        <source>Autumn/spring leagues</source>
+        <translation>Høst/vår-serier</translation>
+    </message>
+    <message>
+        <source>Spring/autumn leagues</source>
+        <translation>Vår/høst-serier</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <translation>Sør-Amerika</translation>
+    </message>
+    <message>
+        <source>All nations</source>
+        <translation>Alle nasjoner</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>Preset that unticks every nation</extracomment>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Choose database type</source>
+        <translation>Velg databasetype</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <extracomment>The game&apos;s small database, of the top divisions only</extracomment>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <extracomment>The game&apos;s full database, every club</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Select single divisions</source>
+        <translation>Velg enkeltdivisjoner</translation>
+    </message>
+    <message>
+        <source>Find random team</source>
+        <translation>Trekk tilfeldig lag</translation>
+    </message>
+    <message>
+        <source>Clear results</source>
+        <translation>Tøm resultat</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Your team is :</source>
+        <extracomment>Before the drawn club&apos;s name</extracomment>
+        <translation>Ditt lag er :</translation>
+    </message>
+    <message>
+        <source> in :</source>
+        <extracomment>Before the drawn club&apos;s division line; keep the leading blank</extracomment>
+        <translation> i :</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Title of the menu holding the two credit windows</extracomment>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Om...</translation>
+    </message>
+    <message>
+        <source>Thanks to...</source>
+        <translation>Takk til...</translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::ResultPanel</name>
+    <message>
+        <source>Result</source>
+        <extracomment>Accessible name of the area that shows the drawn club</extracomment>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>Your team</source>
+        <translation>Ditt lag</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisjon</translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::ThanksWindow</name>
+    <message>
+        <source>The Qt Project</source>
+        <translation>Qt-prosjektet</translation>
+    </message>
+    <message>
+        <source>for the Qt toolkit</source>
+        <translation>for verktøysettet Qt</translation>
+    </message>
+    <message>
+        <source>The Debian Project</source>
+        <translation>Debian-prosjektet</translation>
+    </message>
+    <message>
+        <source>for the system it is built on</source>
+        <translation>for systemet det bygger på</translation>
+    </message>
+    <message>
+        <source>Every player who reports a fault</source>
+        <translation>Alle spillere som melder feil</translation>
+    </message>
+    <message>
+        <source>for making Clubdraw better</source>
+        <translation>for at Clubdraw blir bedre</translation>
+    </message>
+    <message>
+        <source>Thanks to</source>
+        <translation>Takk til</translation>
+    </message>
+    <message>
+        <source>Thanks to :</source>
+        <translation>Takk til :</translation>
+    </message>
+</context>
+</TS>
