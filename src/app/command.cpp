@@ -18,9 +18,13 @@ Invocation::Invocation(const QCommandLineParser& parser, QStringList arguments, 
       m_programFolder(std::move(programFolder)), m_givenCatalogue(std::move(givenCatalogue)),
       m_out(out), m_err(err) {}
 
-int Invocation::wrongArguments(const QString& message) const {
-    m_err << "clubdraw: " << printable(message) << '\n' << m_usage << '\n';
+int reportWrongArguments(QTextStream& err, const QString& message, const QString& usage) {
+    err << "clubdraw: " << printable(message) << '\n' << usage << '\n';
     return exitStatus::wrongArguments;
+}
+
+int Invocation::wrongArguments(const QString& message) const {
+    return reportWrongArguments(m_err, message, m_usage);
 }
 
 int Invocation::failure(const QString& message) const {

@@ -51,6 +51,10 @@ private:
     QTextStream& m_err;
 };
 
+// Reports wrong arguments on `err`: one line naming the mistake, then the
+// usage line. Returns the exit status.
+int reportWrongArguments(QTextStream& err, const QString& message, const QString& usage);
+
 // One command of the command line, with its options and help beside its code.
 class Command {
 public:

@@ -6,7 +6,6 @@
 #include "terminaloutput.h"
 
 #include "core/namesuggestion.h"
-#include "core/printable.h"
 #include "core/version.h"
 
 #include <QCommandLineParser>
@@ -99,8 +98,7 @@ public:
     QString usage() const { return helpText().section(QLatin1Char('\n'), 0, 0); }
 
     int wrongArguments(QTextStream& err, const QString& message) const {
-        err << "clubdraw: " << printable(message) << '\n' << usage() << '\n';
-        return exitStatus::wrongArguments;
+        return reportWrongArguments(err, message, usage());
     }
 
     // Wrong arguments that every command shares, or an empty text.
