@@ -2,6 +2,8 @@
 #include "command.h"
 #include "exitstatus.h"
 
+#include "core/printable.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,12 +11,17 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <filesystem>
+
 namespace clubdraw {
 
 namespace {
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+// Makes the folder and those above it; the reason it cannot, or empty.
+QString madeFolder(const QString& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder.toStdU16String()), error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
 }
 
 // `clubdraw catalogue [--copy [--force]]`: where the catalogue in use is,
@@ -32,9 +39,14 @@ public:
     void describe(QCommandLineParser& parser) const override {
         parser.setApplicationDescription(
             tr("Prints the path of the catalogue in use: the first kortliste_eng.txt found\n"
-               "beside the program, in your data folder (~/.local/share/clubdraw) or in the\n"
-               "system's (/usr/share/clubdraw). --copy puts a copy of it in your data folder,\n"
-               "to edit; from then on the window and every command read your copy."));
+               "  1. as given with --catalogue FILE;\n"
+               "  2. beside the program;\n"
+               "  3. in your data folder, $XDG_DATA_HOME/clubdraw (~/.local/share/clubdraw);\n"
+               "  4. in the system's, $XDG_DATA_DIRS/*/clubdraw (/usr/local/share/clubdraw,\n"
+               "     then /usr/share/clubdraw);\n"
+               "  5. in ../share/clubdraw beside the program's folder.\n"
+               "--copy puts a copy of it in your data folder, to edit; from then on the window\n"
+               "and every command read your copy."));
         parser.addPositionalArgument(name(), tr("Show or copy the catalogue."));
         parser.addOptions(
             {described(m_copy,
@@ -51,41 +63,65 @@ public:
         const bool copy = call.parser().isSet(m_copy);
         if (call.parser().isSet(m_force) && !copy)
             return call.wrongArguments(tr("--force goes with --copy"));
+        if (copy)
+            return copyCatalogue(call, call.parser().isSet(m_force));
         const std::optional<CatalogueFile> inUse = call.findCatalogue();
         if (!inUse)
             return exitStatus::failure;
-        if (copy)
-            return copyCatalogue(call, *inUse);
-        call.out() << shown(inUse->path) << '\n';
+        call.out() << printable(shownPath(inUse->path)) << '\n';
         return exitStatus::success;
     }
 
 private:
-    int copyCatalogue(const Invocation& call, const CatalogueFile& inUse) const {
-        if (inUse.origin == CatalogueOrigin::BesideProgram)
+    int copyCatalogue(const Invocation& call, bool force) const {
+        const QString target = userCataloguePath();
+        if (target.isEmpty())
+            return call.failure(tr("you have no data folder of your own to copy into: set HOME, "
+                                   "or XDG_DATA_HOME, to a full path; nothing copied"));
+        // --force may replace a broken copy of one's own, so it takes the
+        // copy as it lies; without it, a broken copy is the error to report.
+        const std::optional<CatalogueFile> inUse =
+            force ? call.locateCatalogue() : call.findCatalogue();
+        if (!inUse)
+            return exitStatus::failure;
+        if (inUse->origin == CatalogueOrigin::BesideProgram)
             return call.failure(tr("the catalogue in use, %1, lies beside the program "
                                    "and is the one to edit; nothing copied")
-                                    .arg(shown(inUse.path)));
-        const QString target = userCataloguePath();
-        const bool force = call.parser().isSet(m_force);
-        QString source = inUse.path;
-        if (shown(source) == shown(target)) {
+                                    .arg(shownPath(inUse->path)));
+        const QFileInfo existing(target);
+        QString source = inUse->path;
+        if (inUse->origin == CatalogueOrigin::UserData) {
             // A fresh copy over one's own copy starts again from the
             // catalogue installed with the program.
             if (!force)
                 return call.failure(tr("%1 is already your own copy and the one in "
                                        "use; edit it, or add --force to replace it "
                                        "with the installed catalogue")
-                                        .arg(shown(target)));
+                                        .arg(shownPath(target)));
             source = installedCatalogue(call.programFolder());
             if (source.isEmpty())
                 return call.failure(
-                    tr("no installed catalogue to replace %1 with").arg(shown(target)));
-        } else if (QFileInfo::exists(target) && !force) {
+                    tr("no installed catalogue to replace %1 with").arg(shownPath(target)));
+        } else if ((existing.exists() || existing.isSymLink()) && !force) {
             return call.failure(tr("%1 already exists; add --force to replace it "
                                    "(your edits in it are lost)")
-                                    .arg(shown(target)));
+                                    .arg(shownPath(target)));
         }
+
+        // A copy that links elsewhere is replaced where it really lies, and
+        // that file is named; a link to nothing may be a medium not mounted.
+        QString written = target;
+        if (existing.isSymLink()) {
+            if (!existing.exists())
+                return call.failure(
+                    tr("%1 is a link to %2, which is missing; mount it or "
+                       "remove the link; nothing copied")
+                        .arg(shownPath(target), shownPath(existing.symLinkTarget())));
+            written = existing.canonicalFilePath();
+        }
+        if (QFileInfo::exists(written) && !QFileInfo(written).isFile())
+            return call.failure(
+                tr("%1 is not a regular file; remove it; nothing copied").arg(shownPath(written)));
 
         QByteArray bytes;
         try {
@@ -93,22 +129,23 @@ private:
         } catch (const RunError& error) {
             return call.failure(error.oneLine());
         }
-        const QString folder = QFileInfo(target).absolutePath();
-        if (!QDir().mkpath(folder))
-            return call.failure(tr("cannot make the folder %1; nothing copied").arg(shown(folder)));
-        // Written whole or not at all: a failed copy never leaves half a catalogue.
-        QSaveFile file(target);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        const QString folder = QFileInfo(written).absolutePath();
+        if (const QString why = madeFolder(folder); !why.isEmpty())
             return call.failure(
-                tr("cannot write %1: %2; nothing copied").arg(shown(target), file.errorString()));
-        call.out() << shown(target) << '\n';
+                tr("cannot make the folder %1: %2; nothing copied").arg(shownPath(folder), why));
+        // Written whole or not at all: a failed copy never leaves half a catalogue.
+        QSaveFile file(written);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            return call.failure(tr("cannot write %1: %2; nothing copied")
+                                    .arg(shownPath(written), file.errorString()));
+        call.out() << printable(shownPath(written)) << '\n';
         return exitStatus::success;
     }
 
     static QString installedCatalogue(const QString& programFolder) {
         for (const CatalogueFile& candidate : catalogueCandidates(programFolder))
             if (candidate.origin == CatalogueOrigin::SystemData &&
-                QFileInfo::exists(candidate.path))
+                QFileInfo(candidate.path).isFile())
                 return candidate.path;
         return {};
     }

@@ -3,12 +3,15 @@
 #include "exitstatus.h"
 #include "terminaloutput.h"
 
+#include "core/catalogue.h"
 #include "core/cataloguecheck.h"
 #include "core/printable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+#include <limits>
 
 namespace clubdraw {
 
@@ -45,15 +48,10 @@ public:
         if (!arguments.isEmpty() && call.parser().isSet(QStringLiteral("catalogue")))
             return call.wrongArguments(
                 tr("give the catalogue as FILE or with --catalogue, not both"));
-        int maxFindings = defaultMaxFindings;
-        if (call.parser().isSet(m_maxFindings)) {
-            bool ok = false;
-            maxFindings = call.parser().value(m_maxFindings).toInt(&ok);
-            if (!ok || maxFindings < 0)
-                return call.wrongArguments(
-                    tr("--max-findings wants a whole number from 0 up, not '%1'")
-                        .arg(call.parser().value(m_maxFindings)));
-        }
+        const std::optional<int> maxFindings =
+            call.wholeNumber(m_maxFindings, defaultMaxFindings, 0, std::numeric_limits<int>::max());
+        if (!maxFindings)
+            return exitStatus::wrongArguments;
         QString path;
         if (!arguments.isEmpty())
             path = arguments.first();
@@ -63,8 +61,10 @@ public:
             return exitStatus::failure;
 
         const CheckReport report = checkCatalogueFile(path);
-        printFindings(report, path, maxFindings, call.out());
-        printSummary(report.summary, path, call.out());
+        // The name as given, for editors to open; a hostile one cannot drive the terminal.
+        const QString file = printable(path);
+        printFindings(report, file, *maxFindings, call.out());
+        printSummary(report.summary, file, call.out());
         const int errors = report.count(CheckFinding::Kind::Error);
         const int warnings = report.count(CheckFinding::Kind::Warning);
         if (errors + warnings == 0)
@@ -83,32 +83,45 @@ private:
 
     // FILE:LINE: and the error: and warning: keywords stay English in every
     // language: editors and scripts read them.
-    static void printFindings(const CheckReport& report, const QString& path, int maxFindings,
+    // Every error is listed, however many warnings come before it: the cap
+    // leaves out warnings only.
+    static void printFindings(const CheckReport& report, const QString& file, int maxFindings,
                               QTextStream& out) {
         const int count = static_cast<int>(report.findings.size());
-        const int shown = maxFindings == 0 ? count : std::min(count, maxFindings);
-        for (int i = 0; i < shown; ++i) {
-            const CheckFinding& finding = report.findings[static_cast<std::size_t>(i)];
-            out << path << ':';
+        const int errors = report.count(CheckFinding::Kind::Error);
+        int warningsLeft = maxFindings == 0 ? count : std::max(0, maxFindings - errors);
+        int shown = 0;
+        for (const CheckFinding& finding : report.findings) {
+            const bool isError = finding.kind == CheckFinding::Kind::Error;
+            if (!isError && warningsLeft-- <= 0)
+                continue;
+            ++shown;
+            out << file << ':';
             if (finding.line > 0)
                 out << finding.line << ':';
-            out << (finding.kind == CheckFinding::Kind::Error ? " error: " : " warning: ")
-                << printable(finding.text) << '\n';
+            out << (isError ? " error: " : " warning: ") << printable(finding.text) << '\n';
         }
         if (shown < count)
             out << tr("%1: and %2 more (--max-findings 0 lists them all)")
-                       .arg(path, QString::number(count - shown))
+                       .arg(file, QString::number(count - shown))
                 << '\n';
     }
 
-    static void printSummary(const CheckSummary& summary, const QString& path, QTextStream& out) {
+    static void printSummary(const CheckSummary& summary, const QString& file, QTextStream& out) {
         //: %1 is the file, then the numbers of clubs, nations, divisions and Minimum clubs
         out << tr("%1: %2, %3, %4, %5 in the Minimum database")
-                   .arg(path, tr("%n club(s)", nullptr, summary.clubs),
+                   .arg(file, tr("%n club(s)", nullptr, summary.clubs),
                         tr("%n nation(s)", nullptr, summary.nations()),
                         tr("%n division(s)", nullptr, summary.divisions),
                         tr("%n club(s)", nullptr, summary.minimumClubs))
             << '\n';
+        if (summary.clubsOverLimit > 0)
+            //: %1 is the file, %2 the most clubs that load
+            out << tr("%1: %n more club(s) past the limit of %2 do not load", nullptr,
+                      summary.clubsOverLimit)
+                       .arg(file)
+                       .arg(maxClubs)
+                << '\n';
         std::vector<std::pair<QString, QString>> perNation;
         for (const auto& [nation, clubs] : summary.clubsPerNation)
             perNation.emplace_back(nation, tr("%n club(s)", nullptr, clubs));

@@ -7,7 +7,10 @@
 #include "core/runerror.h"
 
 #include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace clubdraw {
 
@@ -32,9 +35,42 @@ int Invocation::failure(const QString& message) const {
     return exitStatus::failure;
 }
 
+std::optional<int> Invocation::wholeNumber(const QCommandLineOption& option, int byDefault,
+                                           int least, int most) const {
+    if (!m_parser.isSet(option))
+        return byDefault;
+    const QString text = m_parser.value(option);
+    const QString name = QStringLiteral("--") + option.names().constLast();
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    // Too many digits for any integer is still a number, and too large.
+    const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if ((ok && value > most) || (!ok && digitsOnly)) {
+        wrongArguments(tr("%1 %2 is too large; the largest is %3").arg(name, text).arg(most));
+        return std::nullopt;
+    }
+    if (!ok || value < least) {
+        wrongArguments(
+            tr("%1 wants a whole number from %2 up, not '%3'").arg(name).arg(least).arg(text));
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
 std::optional<CatalogueFile> Invocation::findCatalogue() const {
     try {
         return clubdraw::findCatalogue(m_programFolder, m_givenCatalogue);
+    } catch (const RunError& error) {
+        failure(error.oneLine());
+        return std::nullopt;
+    }
+}
+
+std::optional<CatalogueFile> Invocation::locateCatalogue() const {
+    try {
+        return clubdraw::locateCatalogue(m_programFolder, m_givenCatalogue);
     } catch (const RunError& error) {
         failure(error.oneLine());
         return std::nullopt;

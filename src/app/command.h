@@ -4,6 +4,7 @@
 #include "core/catalogue.h"
 #include "core/cataloguelocation.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,8 @@ namespace clubdraw {
 
 // What a command runs with besides its own options.
 class Invocation {
+    Q_DECLARE_TR_FUNCTIONS(Invocation)
+
 public:
     Invocation(const QCommandLineParser& parser, QStringList arguments, QString usage,
                QString programFolder, QString givenCatalogue, QTextStream& out, QTextStream& err);
@@ -35,9 +38,16 @@ public:
     // Reports why the command failed. Returns the exit status.
     int failure(const QString& message) const;
 
+    // The option's whole number from `least` to `most`, `byDefault` when
+    // it is not given; nothing after reporting a wrong one.
+    std::optional<int> wholeNumber(const QCommandLineOption& option, int byDefault, int least,
+                                   int most) const;
+
     // The catalogue in use: --catalogue FILE or the first one found.
     // Nothing after reporting that there is none.
     std::optional<CatalogueFile> findCatalogue() const;
+    // The same without making sure it is a file that can be read.
+    std::optional<CatalogueFile> locateCatalogue() const;
     // Loads it, its path into `path` when given; nothing after reporting why not.
     std::optional<Catalogue> loadCatalogue(QString* path = nullptr) const;
 

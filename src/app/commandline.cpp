@@ -24,8 +24,6 @@ namespace {
 [[maybe_unused]] constexpr const char* qtTexts[] = {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
-    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
-    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
 };
@@ -101,6 +99,27 @@ public:
         return reportWrongArguments(err, message, usage());
     }
 
+    // Why parse() failed. Qt names an unknown option without its dashes;
+    // the user is shown it as typed.
+    QString parseError(const QStringList& arguments) const {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return m_parser.errorText();
+        QString typed = unknown.first();
+        for (const QString& argument : arguments.mid(1)) {
+            if (!argument.startsWith(u'-'))
+                continue;
+            QString name = argument.section(u'=', 0, 0);
+            while (name.startsWith(u'-'))
+                name.remove(0, 1);
+            if (name == unknown.first()) {
+                typed = argument.section(u'=', 0, 0);
+                break;
+            }
+        }
+        return tr("unknown option '%1'").arg(typed);
+    }
+
     // Wrong arguments that every command shares, or an empty text.
     QString commonMistake() const {
         if (m_parser.isSet(m_common.catalogue) && m_parser.value(m_common.catalogue).isEmpty())
@@ -172,7 +191,7 @@ Route routeOf(const QStringList& arguments) {
 std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream& err) {
     Parser window(Parser::For::Program);
     if (!window->parse(arguments)) {
-        window.wrongArguments(err, window->errorText());
+        window.wrongArguments(err, window.parseError(arguments));
         return std::nullopt;
     }
     QString mistake = window.commonMistake();
@@ -190,7 +209,7 @@ int runConsole(const QStringList& arguments, const QString& programFolder, QText
     const Command* command = namedCommand(arguments, false);
     Parser parser = command ? Parser(*command) : Parser(Parser::For::Program);
     if (!parser->parse(arguments))
-        return parser.wrongArguments(err, parser->errorText());
+        return parser.wrongArguments(err, parser.parseError(arguments));
     if (parser->isSet(parser.common().help)) {
         out << parser.helpText();
         return exitStatus::success;

@@ -7,6 +7,7 @@
 #include "core/drawnclubs.h"
 #include "core/namesuggestion.h"
 #include "core/nationselection.h"
+#include "core/printable.h"
 #include "core/randomsource.h"
 
 #include <QCommandLineParser>
@@ -76,14 +77,11 @@ public:
             return call.wrongArguments(
                 tr("nothing to draw from: give nations (--nation, --preset) or --division"));
 
-        int count = 1;
-        if (p.isSet(m_count)) {
-            bool ok = false;
-            count = p.value(m_count).toInt(&ok);
-            if (!ok || count < 1)
-                return call.wrongArguments(
-                    tr("--count wants a whole number from 1 up, not '%1'").arg(p.value(m_count)));
-        }
+        // No catalogue holds more clubs than that.
+        const std::optional<int> wanted = call.wholeNumber(m_count, 1, 1, maxClubs);
+        if (!wanted)
+            return exitStatus::wrongArguments;
+        const int count = *wanted;
         std::optional<std::uint64_t> seed;
         if (p.isSet(m_seed)) {
             seed = seedOf(p.value(m_seed));
@@ -104,9 +102,15 @@ public:
         }
         for (const QString& name : p.values(m_nation)) {
             const auto nation = nationNamed(name);
-            if (!nation)
-                return call.wrongArguments(tr("\"%1\" is not one of the sixteen nations%2")
-                                               .arg(name, didYouMean(suggestedNation(name))));
+            if (!nation) {
+                QStringList names;
+                for (int n = 0; n < nationCount; ++n)
+                    names << nationName(static_cast<Nation>(n));
+                names.sort();
+                return call.wrongArguments(tr("\"%1\" is not one of the sixteen nations (%2)%3")
+                                               .arg(name, names.join(QStringLiteral(", ")),
+                                                    didYouMean(suggestedNation(name))));
+            }
             ticked(ticks, *nation) = true;
         }
 
@@ -114,11 +118,14 @@ public:
         const std::optional<Catalogue> catalogue = call.loadCatalogue(&cataloguePath);
         if (!catalogue)
             return exitStatus::failure;
+        if (catalogue->clubs.empty())
+            return call.failure(
+                tr("the catalogue %1 holds no clubs").arg(shownPath(cataloguePath)));
         CandidatePool pool;
+        const DatabaseType database =
+            p.isSet(m_normal) ? DatabaseType::Normal : DatabaseType::Minimum;
         if (byNation) {
-            pool =
-                buildNationPool(*catalogue, ticks,
-                                p.isSet(m_normal) ? DatabaseType::Normal : DatabaseType::Minimum);
+            pool = buildNationPool(*catalogue, ticks, database);
         } else {
             const DivisionList list = collectDivisions(*catalogue);
             std::vector<DivisionKey> keys;
@@ -127,7 +134,7 @@ public:
                 if (found.empty())
                     return call.wrongArguments(
                         tr("no division \"%1\" in %2%3")
-                            .arg(label, cataloguePath,
+                            .arg(label, shownPath(cataloguePath),
                                  didYouMean(nearestName(
                                      label, QStringList(list.labels.begin(), list.labels.end())))));
                 keys.insert(keys.end(), found.begin(), found.end());
@@ -136,13 +143,22 @@ public:
         }
 
         const int available = clubsToChooseFrom(pool, count);
-        if (available < count)
-            return call.failure(
-                tr("only %n club(s) to draw from, fewer than --count %1", nullptr, available)
-                    .arg(count));
-        if (available < minimumDrawSize)
-            return call.failure(
-                tr("only %n club(s) to draw from; a draw needs at least two", nullptr, available));
+        if (available < std::max(count, minimumDrawSize)) {
+            QString message =
+                available < count
+                    ? tr("only %n club(s) to draw from, fewer than --count %1", nullptr, available)
+                          .arg(count)
+                    : tr("only %n club(s) to draw from; a draw needs at least two", nullptr,
+                         available);
+            // The Minimum database may be what limits it.
+            if (byNation && database == DatabaseType::Minimum) {
+                const int normal = clubsToChooseFrom(
+                    buildNationPool(*catalogue, ticks, DatabaseType::Normal), count);
+                if (normal > available)
+                    message += tr("; with --normal there are %n", nullptr, normal);
+            }
+            return call.failure(message);
+        }
         std::unique_ptr<RandomSource> random;
         if (seed)
             random = std::make_unique<SeededRandomSource>(*seed);

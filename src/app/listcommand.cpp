@@ -5,6 +5,7 @@
 
 #include "core/divisionselection.h"
 #include "core/drawnclubs.h"
+#include "core/namesuggestion.h"
 #include "core/nationselection.h"
 
 #include <QCommandLineParser>
@@ -31,8 +32,8 @@ public:
 
     void describe(QCommandLineParser& parser) const override {
         parser.setApplicationDescription(
-            tr("Prints the nations or divisions that can be drawn, as --nation "
-               "and --division take\nthem, with their numbers of clubs."));
+            tr("Prints the nations or divisions that can be drawn, as --nation and\n"
+               "--division take them, with their numbers of clubs."));
         parser.addPositionalArgument(name(), tr("List what can be drawn."));
         parser.addPositionalArgument(QStringLiteral("what"), tr("nations or divisions."),
                                      QStringLiteral("nations|divisions"));
@@ -43,8 +44,10 @@ public:
         const QString what = arguments.value(0);
         if (arguments.size() > 1)
             return call.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
-        if (what != QLatin1String("nations") && what != QLatin1String("divisions"))
-            return call.wrongArguments(tr("list what: nations or divisions?"));
+        const QStringList words{QStringLiteral("nations"), QStringLiteral("divisions")};
+        if (!words.contains(what))
+            return call.wrongArguments(tr("list what: nations or divisions?") +
+                                       didYouMean(nearestName(what, words)));
         const std::optional<Catalogue> catalogue = call.loadCatalogue();
         if (!catalogue)
             return exitStatus::failure;

@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
         return runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out, err);
     }
 
-    Application app(argc, argv);
+    const std::unique_ptr<Application> application = openWindowApplication(argc, argv);
+    Application& app = *application;
     installTranslations();
     QTextStream err(stderr);
     const auto catalogue = windowCatalogue(app.arguments(), err);

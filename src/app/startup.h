@@ -7,7 +7,13 @@
 
 namespace clubdraw {
 
+class Application;
 class MainWindow;
+
+// The window's application. Without a display Qt would abort with a
+// fatal message; this says in one line what the user can do instead and
+// ends the program with status 1.
+std::unique_ptr<Application> openWindowApplication(int& argc, char** argv);
 
 // Loads the catalogue, `givenCatalogue` or else the one in use, and builds
 // the main window, not yet shown. When there is no catalogue or it cannot be

@@ -46,7 +46,18 @@ void printClubs(const std::vector<Club>& clubs, bool asJson, QTextStream& out) {
                                  {QStringLiteral("division"), club.division},
                                  {QStringLiteral("suffix"), club.divisionSuffix},
                                  {QStringLiteral("line"), divisionLine(club)}});
-    out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    // JSON escapes only C0 controls; the others would reach the terminal
+    // raw. \uNNNN keeps the same text for whatever reads the JSON.
+    const QString json = QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    QString escaped;
+    escaped.reserve(json.size());
+    for (QChar c : json) {
+        if (isHiddenOrControl(c.unicode()) && c != u'\n')
+            escaped += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
+        else
+            escaped += c;
+    }
+    out << escaped;
 }
 
 } // namespace clubdraw

@@ -2,6 +2,7 @@
 #include "catalogue.h"
 
 #include "cataloguereader.h"
+#include "printable.h"
 #include "runerror.h"
 
 #include <QCoreApplication>
@@ -82,21 +83,39 @@ RunError Catalogue::tooManyClubs(const QString& source, int record, int line) {
 
 Catalogue Catalogue::load(const QString& path) {
     const QByteArray bytes = readFile(path);
-    return parse(QByteArrayView(bytes),
-                 QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    return parse(QByteArrayView(bytes), shownPath(path));
+}
+
+void Catalogue::checkFile(const QString& path, bool regularOnly) {
+    const QString shown = shownPath(path);
+    const QFileInfo info(path);
+    if (info.isFile())
+        return;
+    // A link to nothing is a copy on a medium that is not there: an error
+    // of its own, never a reason to look elsewhere.
+    if (info.isSymLink() && !info.exists())
+        throw RunError(
+            RunError::FileUnreadable,
+            QCoreApplication::translate("Catalogue", "%1 is a link to %2, which is missing")
+                .arg(shown, shownPath(info.symLinkTarget())));
+    if (!info.exists())
+        throw RunError(RunError::FileNotFound, shown);
+    if (info.isDir())
+        throw RunError(RunError::FileUnreadable,
+                       QCoreApplication::translate("Catalogue", "%1 is a folder").arg(shown));
+    // A FIFO or a device would block or never end.
+    if (regularOnly)
+        throw RunError(
+            RunError::FileUnreadable,
+            QCoreApplication::translate("Catalogue", "%1 is not a regular file").arg(shown));
 }
 
 QByteArray Catalogue::readFile(const QString& path) {
-    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    QFileInfo info(path);
-    if (!info.exists())
-        throw RunError(RunError::FileNotFound, shown);
+    checkFile(path, false);
+    const QString shown = shownPath(path);
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw RunError(RunError::FileUnreadable,
-                       info.isDir()
-                           ? QCoreApplication::translate("Catalogue", "%1 is a folder").arg(shown)
-                           : shown + QStringLiteral(": ") + file.errorString());
+    if (!file.open(QIODevice::ReadOnly))
+        throw RunError(RunError::FileUnreadable, shown + QStringLiteral(": ") + file.errorString());
     // Checked before reading, so an oversized file costs nothing.
     if (file.size() > maxCatalogueBytes)
         throw tooLarge(shown);

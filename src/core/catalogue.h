@@ -42,7 +42,12 @@ struct Catalogue {
     // parse() throws.
     static Catalogue load(const QString& path);
     // The file's bytes, with the errors of load() that come before parsing.
+    // A FIFO or device given by name is read: the user chose it.
     static QByteArray readFile(const QString& path);
+    // Throws what makes `path` no catalogue before it is opened: RunError
+    // 53 when nothing is there, 75 for a link to nothing or a folder, and
+    // with `regularOnly` for anything but a regular file.
+    static void checkFile(const QString& path, bool regularOnly);
 
     // Error 6 for a club past maxClubs, where the reader is.
     static RunError tooManyClubs(const QString& source, int record, int line);

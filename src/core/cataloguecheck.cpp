@@ -3,7 +3,9 @@
 
 #include "catalogue.h"
 #include "cataloguereader.h"
+#include "divisionselection.h"
 #include "nationselection.h"
+#include "printable.h"
 #include "runerror.h"
 
 #include <QCoreApplication>
@@ -39,13 +41,19 @@ bool utf8SequenceAt(const QByteArray& bytes, qsizetype at) {
     return true;
 }
 
+// No 8-bit text holds one on purpose: it is a byte that Windows-1252 leaves
+// undefined, or a decoding gone wrong.
+bool isC1Control(QChar c) {
+    return c.unicode() >= 0x80 && c.unicode() <= 0x9F;
+}
+
 // Why a text looks wrongly decoded; empty when it looks right.
 QString decodingProblem(const QString& text) {
     for (QChar c : text) {
         if (c == QChar::ReplacementCharacter)
             return QCoreApplication::translate(
                 "CatalogueCheck", "it holds U+FFFD, a character that could not be decoded");
-        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+        if (isC1Control(c))
             return QCoreApplication::translate("CatalogueCheck",
                                                "it holds the control character U+%1")
                 .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
@@ -76,8 +84,12 @@ public:
             return;
         }
         reportTerminator();
-        if (m_report.summary.clubs == maxClubs)
-            error(line, Catalogue::tooManyClubs({}, reader.record(), line));
+        // Past the limit nothing loads: one error, and a count for the summary.
+        if (m_report.summary.clubs == maxClubs) {
+            if (m_report.summary.clubsOverLimit++ == 0)
+                error(line, Catalogue::tooManyClubs({}, reader.record(), line));
+            return;
+        }
         checkTexts(record, line);
         if (!reader.flagWasWholeNumber())
             add(CheckFinding::Kind::Warning, line,
@@ -93,6 +105,7 @@ public:
                     .arg(*first));
         else
             m_clubLines.insert(clubKey, line);
+        checkDivisionLabel(record, line);
 
         CheckSummary& summary = m_report.summary;
         ++summary.clubs;
@@ -140,6 +153,9 @@ public:
                         .arg(quoted(n.key()), suggestion(n.key())));
         }
         m_report.summary.divisions = static_cast<int>(m_divisions.size());
+        if (m_report.summary.clubs == 0)
+            add(CheckFinding::Kind::Error, 0,
+                tr("the catalogue holds no clubs: nothing can be drawn"));
         std::stable_sort(
             m_report.findings.begin(), m_report.findings.end(),
             [](const CheckFinding& a, const CheckFinding& b) { return a.line < b.line; });
@@ -176,10 +192,42 @@ private:
                                           : tr("empty division"));
         const QString* const texts[] = {&record.nation, &record.division, &record.divisionSuffix,
                                         &record.name};
-        for (int field = 0; field < 4; ++field)
+        for (int field = 0; field < 4; ++field) {
             if (const QString problem = decodingProblem(*texts[field]); !problem.isEmpty())
                 add(CheckFinding::Kind::Warning, line,
                     wronglyDecoded(field).arg(quoted(*texts[field]), problem));
+            if (const auto hidden = std::find_if(
+                    texts[field]->cbegin(), texts[field]->cend(),
+                    [](QChar c) { return isHiddenOrControl(c.unicode()) && !isC1Control(c); });
+                hidden != texts[field]->cend())
+                add(CheckFinding::Kind::Warning, line,
+                    //: %1 is the field's text, %2 a character code such as U+001B
+                    tr("%1 holds the control or invisible character %2, which can disturb a "
+                       "terminal or hide what the text says")
+                        .arg(quoted(*texts[field]),
+                             QStringLiteral("U+%1").arg(QString::number(hidden->unicode(), 16)
+                                                            .toUpper()
+                                                            .rightJustified(4, u'0'))));
+        }
+    }
+
+    // "New" + "Zealand Premier" and "New Zealand" + "Premier" read the same in
+    // the division window, and --division takes both.
+    void checkDivisionLabel(const Club& club, int line) {
+        const DivisionKey key{club.nation, club.division};
+        const QString label = divisionLabel(key);
+        const auto first = m_labels.constFind(label);
+        if (first == m_labels.cend()) {
+            m_labels.insert(label, {key, line});
+        } else if (first->key.nation != key.nation && !m_sameLabelReported.contains(key.nation)) {
+            m_sameLabelReported.insert(key.nation);
+            add(CheckFinding::Kind::Warning, line,
+                tr("the division %1 of the nation %2 reads the same as the division %3 of the "
+                   "nation %4 (line %5): the division window cannot tell them apart")
+                    .arg(quoted(club.division), quoted(club.nation), quoted(first->key.division),
+                         quoted(first->key.nation))
+                    .arg(first->line));
+        }
     }
 
     static QString wronglyDecoded(int field) {
@@ -201,6 +249,12 @@ private:
     QSet<QString> m_divisions;
     QMap<QString, int> m_nations; // sorted by name
     QHash<QString, int> m_nationLines;
+    struct LabelFirst {
+        DivisionKey key;
+        int line;
+    };
+    QHash<QString, LabelFirst> m_labels;
+    QSet<QString> m_sameLabelReported;
 };
 
 } // namespace

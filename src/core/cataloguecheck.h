@@ -18,7 +18,8 @@ struct CheckFinding {
 };
 
 struct CheckSummary {
-    int clubs = 0;
+    int clubs = 0; // that load: at most maxClubs
+    int clubsOverLimit = 0;
     int minimumClubs = 0; // flag 0: in the Minimum database too
     int divisions = 0;
     // Every nation of the catalogue, by name, with its clubs.

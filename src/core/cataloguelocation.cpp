@@ -2,6 +2,7 @@
 #include "cataloguelocation.h"
 
 #include "catalogue.h"
+#include "printable.h"
 #include "runerror.h"
 
 #include <QCoreApplication>
@@ -20,29 +21,57 @@ namespace {
 
 const QString dataFolderName = QStringLiteral("clubdraw");
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+// The folder for data of the user's own, without the program's name.
+QString userDataHome() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // As the XDG base directories have it: a relative $XDG_DATA_HOME is
+    // ignored. Qt would use it, and falls back to "/" without a home.
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(xdg))
+        return QDir::cleanPath(xdg);
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return QDir::cleanPath(home + QStringLiteral("/.local/share"));
+    return {};
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir::isAbsolutePath(folder) ? QDir::cleanPath(folder) : QString();
+#endif
 }
 
 } // namespace
+
+QString userDataFolder() {
+    const QString home = userDataHome();
+    return home.isEmpty() ? QString() : QDir(home).filePath(dataFolderName);
+}
+
+QString userCataloguePath() {
+    const QString folder = userDataFolder();
+    return folder.isEmpty() ? QString() : QDir::cleanPath(Catalogue::pathIn(folder));
+}
 
 std::vector<CatalogueFile> catalogueCandidates(const QString& programFolder) {
     std::vector<CatalogueFile> candidates;
     QStringList seen;
     const auto add = [&](const QString& folder, CatalogueOrigin origin) {
+        if (folder.isEmpty())
+            return;
         const QString path = QDir::cleanPath(Catalogue::pathIn(folder));
-        if (folder.isEmpty() || seen.contains(path))
+        if (seen.contains(path))
             return;
         seen << path;
         candidates.push_back({path, origin});
     };
     add(programFolder, CatalogueOrigin::BesideProgram);
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!user.isEmpty())
-        add(QDir(user).filePath(dataFolderName), CatalogueOrigin::UserData);
+    add(userDataFolder(), CatalogueOrigin::UserData);
+    // Qt lists the user's own folder first, as it reads it; that one is
+    // taken above or refused.
+    const QString qtUserHome =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     for (const QString& folder :
          QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        if (folder != user)
+        if (folder != qtUserHome && QDir::isAbsolutePath(folder))
             add(QDir(folder).filePath(dataFolderName), CatalogueOrigin::SystemData);
     if (!programFolder.isEmpty())
         add(QDir(programFolder).absoluteFilePath(QStringLiteral(CLUBDRAW_DATA_FROM_PROGRAM)),
@@ -50,26 +79,26 @@ std::vector<CatalogueFile> catalogueCandidates(const QString& programFolder) {
     return candidates;
 }
 
-QString userCataloguePath() {
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir::cleanPath(Catalogue::pathIn(QDir(user).filePath(dataFolderName)));
+CatalogueFile locateCatalogue(const QString& programFolder, const QString& given) {
+    if (!given.isEmpty())
+        return {given, CatalogueOrigin::Given};
+    QStringList tried;
+    for (const CatalogueFile& candidate : catalogueCandidates(programFolder)) {
+        const QFileInfo info(candidate.path);
+        if (info.exists() || info.isSymLink())
+            return candidate;
+        tried << shownPath(candidate.path);
+    }
+    throw RunError(RunError::FileNotFound,
+                   QCoreApplication::translate("CatalogueLocation", "Tried, in this order:"),
+                   tried);
 }
 
 CatalogueFile findCatalogue(const QString& programFolder, const QString& given) {
-    if (!given.isEmpty())
-        return {given, CatalogueOrigin::Given};
-    const std::vector<CatalogueFile> candidates = catalogueCandidates(programFolder);
-    QStringList tried;
-    for (const CatalogueFile& candidate : candidates) {
-        // Existence alone decides: a copy that is there but unreadable must
-        // fail, not give way to another one with other clubs.
-        if (QFileInfo::exists(candidate.path))
-            return candidate;
-        tried << shown(candidate.path);
-    }
-    throw RunError(RunError::FileNotFound,
-                   QCoreApplication::translate("CatalogueLocation", "Tried, in this order: %1")
-                       .arg(tried.join(QStringLiteral(", "))));
+    const CatalogueFile found = locateCatalogue(programFolder, given);
+    if (found.origin != CatalogueOrigin::Given)
+        Catalogue::checkFile(found.path, true);
+    return found;
 }
 
 } // namespace clubdraw

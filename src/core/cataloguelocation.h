@@ -27,11 +27,23 @@ struct CatalogueFile {
 // works too. A folder that appears twice is listed once.
 std::vector<CatalogueFile> catalogueCandidates(const QString& programFolder);
 
-// The user's own copy, whether or not it exists yet.
+// The user's own data folder for the program, whether or not it exists yet:
+// $XDG_DATA_HOME/clubdraw, or ~/.local/share/clubdraw. Empty when there is
+// no usable one: a relative path is no place of the user's (it would move
+// with the current folder), and neither is a home that is not set.
+QString userDataFolder();
+
+// The user's own copy in it, whether or not it exists yet; empty without one.
 QString userCataloguePath();
 
-// The catalogue in use: `given` when not empty, otherwise the first
-// candidate that exists. Throws RunError 53 naming every place tried.
+// The catalogue that would be used: `given` when not empty, otherwise the
+// first candidate where something is, even a link to nothing: a copy that
+// is there but broken must fail, not give way to another with other clubs.
+// Throws RunError 53 naming every place tried.
+CatalogueFile locateCatalogue(const QString& programFolder, const QString& given = {});
+
+// The same, and a found file must be a regular file (after links), or it is
+// RunError 75 naming it.
 CatalogueFile findCatalogue(const QString& programFolder, const QString& given = {});
 
 } // namespace clubdraw

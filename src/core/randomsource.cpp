@@ -34,17 +34,4 @@ int ClockRandomSource::pickIndex(int n) {
     return uniformIndex(m_engine, n);
 }
 
-int uniformIndex(std::mt19937_64& engine, int n) {
-    if (n <= 1)
-        return 0;
-    const auto range = static_cast<std::uint64_t>(n);
-    // Numbers below 2^64 mod n would make the low indexes likelier.
-    const std::uint64_t threshold = (0 - range) % range;
-    for (;;) {
-        const std::uint64_t value = engine();
-        if (value >= threshold)
-            return static_cast<int>(value % range);
-    }
-}
-
 } // namespace clubdraw

@@ -22,8 +22,22 @@ public:
 
 // Uniform over 0 .. n-1 from the engine's raw numbers, without
 // std::uniform_int_distribution, whose mapping differs between standard
-// libraries: a seed then gives the same picks everywhere.
-int uniformIndex(std::mt19937_64& engine, int n);
+// libraries: a seed then gives the same picks everywhere. `n` is at most
+// the engine's largest number.
+template <typename Engine> int uniformIndex(Engine& engine, int n) {
+    static_assert(Engine::min() == 0);
+    using Word = typename Engine::result_type;
+    if (n <= 1)
+        return 0;
+    const auto range = static_cast<Word>(n);
+    // The lowest (max + 1) mod n numbers would make the low indexes likelier.
+    const auto threshold = static_cast<Word>((Engine::max() - range + 1) % range);
+    for (;;) {
+        const Word value = engine();
+        if (value >= threshold)
+            return static_cast<int>(value % range);
+    }
+}
 
 class ClockRandomSource final : public RandomSource {
 public:

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -28,16 +29,22 @@ public:
         FileUnreadable = 75,
     };
 
-    // `where` says what failed, e.g. the file and record.
-    RunError(int number, QString where);
+    // `where` says what failed, e.g. the file and record; `places` are the
+    // files it concerns, one to a line in the box.
+    RunError(int number, QString where, QStringList places = {});
 
     int number() const { return m_number; }
     QString text() const { return textOf(m_number); }
     QString where() const { return m_where; }
-    // "Run-time error '53':\n\nFile not found\n\n<where>"
+    const QStringList& places() const { return m_places; }
+    // "Run-time error '53':\n\nFile not found\n\n<where>\n<place>...", with
+    // at most `placesShown` places and "and N more", so a box of it fits
+    // on any screen.
     QString message() const;
-    // The same on one line, for stderr: "run-time error 53: File not found (<where>)",
-    // with control characters shown as \xNN.
+    static constexpr int placesShown = 5;
+    // The same on one line, for stderr, with every place:
+    // "run-time error 53: File not found (<where> <place>; <place>)", with
+    // control characters shown as \xNN.
     QString oneLine() const;
 
     static QString textOf(int number);
@@ -45,6 +52,7 @@ public:
 private:
     int m_number;
     QString m_where;
+    QStringList m_places;
 };
 
 } // namespace clubdraw

@@ -37,6 +37,10 @@ void ErrorBox::report(const RunError& error) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Clubdraw"), error.message(),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // The box names the first places; the rest are a click away, so the
+    // box never outgrows the screen.
+    if (error.places().size() > RunError::placesShown)
+        box.setDetailedText(error.places().join(u'\n'));
     box.exec();
 }
 

@@ -3,11 +3,14 @@
 #include "app/exitstatus.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -82,9 +85,9 @@ TEST_P(UsageErrors, nameTheMistakeThenTheUsage) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, UsageErrors,
     ::testing::Values(
-        UsageRow{{"--bogus"}, "Unknown option 'bogus'"},
+        UsageRow{{"--bogus"}, "unknown option '--bogus'"},
         UsageRow{{"drwa"}, "unknown command 'drwa'; did you mean \"draw\"?"},
-        UsageRow{{"list", "--json", "nations"}, "Unknown option 'json'"},
+        UsageRow{{"list", "--json=yes", "nations"}, "unknown option '--json'"},
         UsageRow{{"list"}, "nations or divisions"},
         UsageRow{{"list", "clubs"}, "nations or divisions"},
         UsageRow{{"draw", "--count"}, "Missing value after '--count'"},
@@ -103,8 +106,33 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{{"draw", "--catalogue", "", "--nation", "England"},
                  "--catalogue wants a file name"},
         UsageRow{{"check", "a.txt", "--catalogue", "b.txt"}, "not both"},
-        UsageRow{{"check", "--count", "2"}, "Unknown option 'count'"},
+        UsageRow{{"check", "--count", "2"}, "unknown option '--count'"},
+        UsageRow{{"draw", "--preset", "all", "--count", "99999999999999999999"},
+                 "--count 99999999999999999999 is too large; the largest is 32766"},
+        UsageRow{{"check", "--max-findings", "99999999999"},
+                 "is too large; the largest is 2147483647"},
+        UsageRow{
+            {"draw", "--nation", "Norge"},
+            "\"Norge\" is not one of the sixteen nations (Argentina, Belgium, Brazil, Denmark, "
+            "England, France, Germany, Holland, Italy, Japan, Norway, Portugal, Scotland, "
+            "Spain, Sweden, USA)"},
+        UsageRow{{"list", "Nations"}, "nations or divisions?; did you mean \"nations\"?"},
+        UsageRow{{"list", "division"}, "did you mean \"divisions\"?"},
         UsageRow{{"catalogue", "--force"}, "--force goes with --copy"}));
+
+// A terminal of 80 columns shows every help line whole, in the language in
+// use (the suite runs once per shipped language).
+TEST(CommandLine, helpFitsEightyColumns) {
+    for (const char* command : {"", "catalogue", "check", "draw", "list"}) {
+        QStringList arguments{QStringLiteral("--help")};
+        if (*command)
+            arguments.prepend(QString::fromLatin1(command));
+        const Outcome o = run(arguments, catalogueFolder().path());
+        ASSERT_EQ(o.status, 0);
+        for (const QString& helpLine : o.out.split(u'\n'))
+            EXPECT_LE(helpLine.size(), 80) << command << ": " << helpLine.toStdString();
+    }
+}
 
 TEST(CommandLine, onlyTheWindowTakesQtsOptionsAndADisplay) {
     const struct {
@@ -135,7 +163,7 @@ TEST(CommandLine, theWindowReadsTheCatalogueItIsGiven) {
     EXPECT_EQ(windowGets({"--catalogue", "/tmp/mine.txt"}), QStringLiteral("/tmp/mine.txt"));
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(windowGets({"-platform"}), std::nullopt);
-    EXPECT_TRUE(errors.startsWith(QStringLiteral("clubdraw: Unknown option 'platform'")));
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("clubdraw: unknown option '-platform'")));
 }
 
 QStringList clubsIn(const QString& out) {
@@ -180,9 +208,11 @@ INSTANTIATE_TEST_SUITE_P(
                                "--count", "2"},
                               "Alzano,Yeovil",
                               nullptr},
-                      DrawRow{{"--nation", "England", "--count", "3"},
-                              nullptr,
-                              "only 2 clubs to draw from, fewer than --count 3"},
+                      DrawRow{
+                          {"--nation", "England", "--count", "3"},
+                          nullptr,
+                          "only 2 clubs to draw from, fewer than --count 3; with --normal there "
+                          "are 3"},
                       DrawRow{{"--division", "Italy Serie C1"},
                               nullptr,
                               "only 1 club to draw from; a draw needs at least two"}));
@@ -256,7 +286,7 @@ TEST(CommandLine, aMissingCatalogueIsError53AndCatalogueReadsAnother) {
     const Outcome missing = run(args({"list", "nations"}), empty.path());
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.startsWith(
-        QStringLiteral("clubdraw: run-time error 53: File not found (Tried, in this order: %1, ")
+        QStringLiteral("clubdraw: run-time error 53: File not found (Tried, in this order: %1; ")
             .arg(empty.file())))
         << missing.err.toStdString();
 
@@ -315,8 +345,57 @@ TEST(CommandLine, copyIntoAFolderThatCannotBeMadeFailsClearly) {
     qputenv("XDG_DATA_HOME", (blocker + QStringLiteral("/home")).toLocal8Bit());
     const Outcome o = run(args({"catalogue", "--copy"}), program.path());
     EXPECT_EQ(o.status, 1);
-    EXPECT_TRUE(o.err.contains(QStringLiteral("cannot make the folder"))) << o.err.toStdString();
+    EXPECT_TRUE(o.err.contains(
+        QStringLiteral("cannot make the folder %1/home/clubdraw: Not a directory").arg(blocker)))
+        << o.err.toStdString();
 }
+
+#ifdef Q_OS_UNIX
+// An own copy that links elsewhere: a broken link is an error everywhere,
+// never a quiet return to the system's clubs; --force writes the file the
+// link points to and names it.
+TEST(CommandLine, anOwnCopyThatIsALink) {
+    const ScratchDataFolders data;
+    const ProgramFolder program;
+    ScratchDataFolders::put(data.systemFolder(),
+                            line("Wales", "League", "", 0, "Barry").toLatin1());
+    const QString user = Catalogue::pathIn(data.userFolder());
+    const QString stick = program.path() + QStringLiteral("/stick.txt");
+    ASSERT_TRUE(QDir().mkpath(data.userFolder()));
+    ASSERT_TRUE(QFile::link(stick, user));
+    for (const Words& command :
+         {Words{"catalogue"}, Words{"draw", "--preset", "all"}, Words{"catalogue", "--copy"},
+          Words{"catalogue", "--copy", "--force"}}) {
+        const Outcome o = run(args(command), program.path());
+        EXPECT_EQ(o.status, 1) << command.back();
+        EXPECT_TRUE(
+            o.err.contains(QStringLiteral("%1 is a link to %2, which is missing").arg(user, stick)))
+            << o.err.toStdString();
+    }
+    QFile edited(stick);
+    ASSERT_TRUE(edited.open(QIODevice::WriteOnly) && edited.write("edited") == 6);
+    edited.close();
+    const Outcome forced = run(args({"catalogue", "--copy", "--force"}), program.path());
+    EXPECT_EQ(forced.status, 0) << forced.err.toStdString();
+    EXPECT_EQ(forced.out, stick + u'\n');
+    EXPECT_TRUE(QFileInfo(user).isSymLink());
+    EXPECT_EQ(contentsOf(stick), line("Wales", "League", "", 0, "Barry").toLatin1());
+}
+
+TEST(CommandLine, copyWithoutAHomeSaysWhatToSet) {
+    const ScratchDataFolders data;
+    const ProgramFolder program;
+    ScratchDataFolders::put(data.systemFolder(), "A,B,,0,C\n");
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    const Outcome o = run(args({"catalogue", "--copy"}), program.path());
+    qputenv("HOME", home);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_TRUE(o.err.contains(QStringLiteral("set HOME, or XDG_DATA_HOME, to a full path")))
+        << o.err.toStdString();
+}
+#endif
 
 // Three errors and two warnings, planted in the file.
 TEST(CommandLine, checkReportsEveryPlantedProblemWithItsLine) {
@@ -337,17 +416,22 @@ TEST(CommandLine, checkReportsEveryPlantedProblemWithItsLine) {
     EXPECT_TRUE(o.out.endsWith(QStringLiteral("3 errors, 2 warnings.\n")));
 }
 
+// Errors are always listed; the cap leaves out warnings.
 TEST(CommandLine, checkListsAtMostMaxFindingsButCountsThemAll) {
     const QString file = QStringLiteral(CLUBDRAW_TEST_DATA "/planted_catalogue.txt");
-    for (const auto& [cap, listed] : {std::pair{"2", 2}, std::pair{"0", 5}}) {
+    const struct {
+        const char* cap;
+        int errors, warnings;
+    } rows[] = {{"2", 3, 0}, {"4", 3, 1}, {"0", 3, 2}};
+    for (const auto& row : rows) {
         const Outcome o = run({QStringLiteral("check"), QStringLiteral("--max-findings"),
-                               QString::fromLatin1(cap), file},
+                               QString::fromLatin1(row.cap), file},
                               catalogueFolder().path());
         const QStringList lines = o.out.split(QLatin1Char('\n'));
-        EXPECT_EQ(
-            lines.filter(QRegularExpression(QStringLiteral(":\\d+: (error|warning): "))).size(),
-            listed);
-        EXPECT_EQ(o.out.contains(file + QStringLiteral(": and 3 more")), listed == 2);
+        EXPECT_EQ(lines.filter(QStringLiteral(": error: ")).size(), row.errors) << row.cap;
+        EXPECT_EQ(lines.filter(QStringLiteral(": warning: ")).size(), row.warnings) << row.cap;
+        const int more = 5 - row.errors - row.warnings;
+        EXPECT_EQ(o.out.contains(file + QStringLiteral(": and %1 more").arg(more)), more > 0);
         EXPECT_TRUE(o.out.endsWith(QStringLiteral("3 errors, 2 warnings.\n")));
     }
 }
@@ -361,22 +445,56 @@ TEST(CommandLine, checkFailsOnWarningsOnlyWhenStrict) {
     EXPECT_TRUE(strict.out.endsWith(QStringLiteral("0 errors, 1 warning.\n")));
 }
 
+// Nor can a file name: escapes, C1 controls and bidirectional overrides
+// never reach the terminal raw, on any path, JSON included.
 TEST(CommandLine, catalogueTextCannotDriveTheTerminal) {
-    const ProgramFolder hostile(
-        QString(line("Eng\x1b[2Jland", "Premier", "", 0, "A") +
-                line("Eng\x1b[2Jland", "Premier", "", 0, "Two\r\nlines\u0085"))
-            .toUtf8());
-    for (const Words& command : {Words{"check"}, Words{"list", "divisions"}}) {
-        const Outcome o = run(args(command), hostile.path());
-        EXPECT_FALSE(o.out.contains(QChar(0x1b)) || o.out.contains(QChar(0x85)) ||
-                     o.out.contains(u'\r'))
-            << command[0];
-        EXPECT_TRUE(o.out.contains(QStringLiteral("Eng\\x1b[2Jland"))) << o.out.toStdString();
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("x\x1b]0;PWNED\x07.txt"));
+    QFile hostile(file);
+    ASSERT_TRUE(hostile.open(QIODevice::WriteOnly));
+    hostile.write(QString(line("Eng\x1b[2Jland", "Premier", "", 0, "A\u202e\u200b") +
+                          line("Eng\x1b[2Jland", "Premier", "", 0, "Two\r\nlines\u0085\u009b"))
+                      .toUtf8());
+    hostile.close();
+    const Words commands[] = {
+        {"check"},
+        {"list", "divisions"},
+        {"catalogue"},
+        {"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2"},
+        {"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2", "--json"},
+        {"draw", "--division", "Nowhere"},
+    };
+    for (const Words& command : commands) {
+        const Outcome o =
+            run(args(command) << QStringLiteral("--catalogue") << file, catalogueFolder().path());
+        for (const char16_t raw : {u'\x1b', u'\x07', u'\r', u'\x85', u'\x9b', u'\u202e', u'\u200b'})
+            EXPECT_FALSE(o.out.contains(QChar(raw)) || o.err.contains(QChar(raw)))
+                << command[0] << " " << int(raw);
+        if (command[0] == QLatin1String("check") || command[0] == QLatin1String("catalogue"))
+            EXPECT_TRUE(o.out.contains(QStringLiteral("x\\x1b]0;PWNED\\x07.txt")))
+                << o.out.toStdString();
     }
     const Outcome drawn =
-        run(args({"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2"}), hostile.path());
-    EXPECT_TRUE(drawn.out.contains(QStringLiteral("Two\\x0d\\x0alines\\x85 in Eng\\x1b[2Jland")))
+        run(args({"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2", "--catalogue"})
+                << file,
+            catalogueFolder().path());
+    EXPECT_TRUE(
+        drawn.out.contains(QStringLiteral("Two\\x0d\\x0alines\\x85\\x9b in Eng\\x1b[2Jland")))
         << drawn.out.toStdString();
+    EXPECT_TRUE(drawn.out.contains(QStringLiteral("A\\u202e\\u200b in")))
+        << drawn.out.toStdString();
+    // JSON keeps the same text, in escapes any reader understands.
+    const Outcome json = run(args({"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2",
+                                   "--json", "--catalogue"})
+                                 << file,
+                             catalogueFolder().path());
+    const QJsonArray clubs = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    QStringList names;
+    for (const QJsonValue& club : clubs)
+        names << club[QStringLiteral("team")].toString();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("A\u202e\u200b"),
+                                  QStringLiteral("Two\r\nlines\u0085\u009b")}));
 }
 
 } // namespace

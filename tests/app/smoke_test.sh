@@ -27,7 +27,7 @@ export XDG_DATA_HOME=$dir/home XDG_DATA_DIRS=$dir/system
 cp "$binary" "$dir/clubdraw"
 # The error box waits for the user; the report on stderr comes first.
 timeout 3 "$dir/clubdraw" >/dev/null 2>"$dir/stderr"
-if grep -qF "run-time error 53: File not found (Tried, in this order: $dir/kortliste_eng.txt, $dir/home/clubdraw/kortliste_eng.txt, $dir/system/clubdraw/kortliste_eng.txt" "$dir/stderr"; then
+if grep -qF "run-time error 53: File not found (Tried, in this order: $dir/kortliste_eng.txt; $dir/home/clubdraw/kortliste_eng.txt; $dir/system/clubdraw/kortliste_eng.txt" "$dir/stderr"; then
   echo "ok: a missing catalogue is reported as error 53 with every place tried"
 else
   fail "missing catalogue not reported; stderr was: $(cat "$dir/stderr")"
@@ -48,7 +48,7 @@ run --version
 [ "$rc" -eq 0 ] && [[ $out =~ ^clubdraw\ [0-9]+\.[0-9]+\.[0-9]+$ ]] ||
   fail "--version gave status $rc and: $out$err"
 run --no-such-option
-[ "$rc" -eq 2 ] && [[ $err == *"'no-such-option'"*$'\n'"Usage: clubdraw"* ]] ||
+[ "$rc" -eq 2 ] && [[ $err == *"'--no-such-option'"*$'\n'"Usage: clubdraw"* ]] ||
   fail "an unknown option gave status $rc and: $err"
 
 run check
@@ -74,6 +74,16 @@ if [ "$rc" -ne 0 ] || [ "$(sort -u "$dir/first" | wc -l)" -ne 3 ] ||
   fail "a seeded draw of three without a display: status $rc, $(cat "$dir/first") / $(cat "$dir/second")"
 fi
 
+# The window without one: one line saying so, and what works instead.
+for args in "" "-bogus"; do
+  env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$binary" $args >"$dir/out" 2>"$dir/err"
+  rc=$?
+  if [ "$rc" -ne 1 ] || [ "$(wc -l <"$dir/err")" -ne 1 ] ||
+    ! grep -q "needs a graphical session.*clubdraw --help" "$dir/err"; then
+    fail "the window without a display ($args) gave status $rc and: $(cat "$dir/err")"
+  fi
+done
+
 [ $status -eq 0 ] &&
-  echo "ok: --help, --version, a wrong option, check, Norwegian and a seeded draw"
+  echo "ok: --help, --version, a wrong option, check, Norwegian, a seeded draw and no display"
 exit $status

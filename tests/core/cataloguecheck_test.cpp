@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace clubdraw;
 using clubdraw::testing::line;
 
@@ -82,6 +84,13 @@ INSTANTIATE_TEST_SUITE_P(
                    Kind::Warning, 2,
                    "the division \"Prem\u0081ier\" looks wrongly decoded: it "
                    "holds the control character U+0081"},
+        FindingRow{"escapeInAName", arsenal + "\"England\",\"Premier\",\"\",0,\"Leeds\x1b[2J\"\r\n",
+                   Kind::Warning, 2,
+                   "\"Leeds\x1b[2J\" holds the control or invisible character U+001B"},
+        FindingRow{"bidiOverrideInAName",
+                   arsenal + line("England", "Premier", "", 0, "Leeds \u202eUnited").toUtf8(),
+                   Kind::Warning, 2, "invisible character U+202E"},
+        FindingRow{"noClubs", "\r\n\r\n", Kind::Error, 0, "holds no clubs"},
         FindingRow{"tooManyClubs", clubdraw::testing::generatedCatalogue(maxClubs + 1), Kind::Error,
                    maxClubs + 1,
                    "run-time error 6: Overflow (Record 32767, line "
@@ -115,18 +124,54 @@ TEST(CatalogueCheck, goesOnAfterAnErrorAndSumsUpWhatLoads) {
 
 // Line 2 falls short and line 3 makes up for it; lines 4 and 5 hold two
 // records, a club's name running over the line end; the record of line 6
-// fails, and its line is not counted.
+// fails, and its line is not counted. The name that runs over the line end
+// holds a CR, which a terminal would obey.
 TEST(CatalogueCheck, warnsOfEveryLineThatDoesNotHoldWholeRecords) {
     const CheckReport report = checkCatalogue(
         arsenal + "England,Premier\r\n(level 1),0,Chelsea\r\nEngland,Premier,,0,\"Two\r\nlines\","
                   "England,Premier,,0,Leeds\r\nEngland,Premier\r\n");
-    ASSERT_EQ(report.findings.size(), 3u);
+    ASSERT_EQ(report.findings.size(), 4u);
     EXPECT_EQ(report.findings[0].line, 2);
     EXPECT_EQ(report.findings[0].text, QStringLiteral("the line has 2 fields, not whole records "
                                                       "of five; every record after it is shifted"));
     EXPECT_EQ(report.findings[1].line, 3);
     EXPECT_TRUE(report.findings[1].text.startsWith(QStringLiteral("the line has 3 fields,")));
-    EXPECT_EQ(report.findings[2].kind, Kind::Error);
+    EXPECT_EQ(report.findings[2].line, 4);
+    EXPECT_TRUE(report.findings[2].text.contains(QStringLiteral("character U+000D")));
+    EXPECT_EQ(report.findings[3].kind, Kind::Error);
+}
+
+// The division window would list two identical lines, and --division would
+// take both.
+TEST(CatalogueCheck, warnsOfDivisionsThatReadTheSame) {
+    const CheckReport report =
+        checkCatalogue(line("New Zealand", "Premier", "", 0, "A").toLatin1() +
+                       line("New", "Zealand Premier", "", 0, "B").toLatin1() +
+                       line("New", "Zealand Premier", "", 0, "C").toLatin1());
+    const auto sameLabel = std::find_if(
+        report.findings.begin(), report.findings.end(), [](const CheckFinding& finding) {
+            return finding.text.contains(QStringLiteral("reads the same"));
+        });
+    ASSERT_NE(sameLabel, report.findings.end());
+    EXPECT_EQ(sameLabel->line, 2);
+    EXPECT_EQ(
+        sameLabel->text,
+        QStringLiteral("the division \"Zealand Premier\" of the nation \"New\" reads the same "
+                       "as the division \"Premier\" of the nation \"New Zealand\" (line 1): "
+                       "the division window cannot tell them apart"));
+    EXPECT_EQ(std::count_if(report.findings.begin(), report.findings.end(),
+                            [](const CheckFinding& finding) {
+                                return finding.text.contains(QStringLiteral("reads the same"));
+                            }),
+              1);
+}
+
+// The summary counts what loads, not what the file holds.
+TEST(CatalogueCheck, clubsPastTheLimitAreCountedApart) {
+    const CheckReport report = checkCatalogue(clubdraw::testing::generatedCatalogue(maxClubs + 5));
+    EXPECT_EQ(report.count(Kind::Error), 1);
+    EXPECT_EQ(report.summary.clubs, maxClubs);
+    EXPECT_EQ(report.summary.clubsOverLimit, 5);
 }
 
 TEST(CatalogueCheck, anUnreadableFileIsOneErrorOfTheWholeFile) {

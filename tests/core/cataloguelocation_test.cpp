@@ -5,6 +5,11 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -52,32 +57,103 @@ TEST(CatalogueLocation, noneFoundIsError53NamingEveryPlaceInOrder) {
         FAIL() << "no error";
     } catch (const RunError& error) {
         EXPECT_EQ(error.number(), RunError::FileNotFound);
-        const QString where = error.where();
-        const qsizetype beside = where.indexOf(QDir::toNativeSeparators(program.file()));
-        const qsizetype user =
-            where.indexOf(QDir::toNativeSeparators(Catalogue::pathIn(data.userFolder())));
-        const qsizetype system =
-            where.indexOf(QDir::toNativeSeparators(Catalogue::pathIn(data.systemFolder())));
-        EXPECT_TRUE(beside >= 0 && beside < user && user < system) << where.toStdString();
+        const QStringList places = error.places();
+        ASSERT_GE(places.size(), 3);
+        EXPECT_EQ(places.mid(0, 3),
+                  (QStringList{QDir::toNativeSeparators(program.file()),
+                               QDir::toNativeSeparators(Catalogue::pathIn(data.userFolder())),
+                               QDir::toNativeSeparators(Catalogue::pathIn(data.systemFolder()))}));
     }
 }
 
-// Reading the system copy instead would bring back clubs the user removed.
-TEST(CatalogueLocation, anUnreadableUserCopyIsAnErrorNotTheSystemCopy) {
+// With many data folders the box still fits the screen: the first places,
+// one to a line, then how many more; stderr has them all.
+TEST(CatalogueLocation, error53ShowsTheFirstPlacesAndCountsTheRest) {
     const ScratchDataFolders data;
     const ProgramFolder program;
-    ScratchDataFolders::put(data.systemFolder(), "A,B,,0,C\n");
-    ASSERT_TRUE(QDir().mkpath(Catalogue::pathIn(data.userFolder())));
-    const CatalogueFile found = findCatalogue(program.path());
-    EXPECT_EQ(found.origin, CatalogueOrigin::UserData);
-    EXPECT_EQ(found.path, userCataloguePath());
+    QStringList dirs;
+    for (int i = 0; i < 12; ++i)
+        dirs << program.path() + QStringLiteral("/share%1").arg(i);
+    qputenv("XDG_DATA_DIRS", dirs.join(u':').toLocal8Bit());
     try {
-        Catalogue::load(found.path);
+        findCatalogue(program.path());
         FAIL() << "no error";
     } catch (const RunError& error) {
-        EXPECT_EQ(error.number(), RunError::FileUnreadable);
-        EXPECT_TRUE(error.where().contains(QDir::toNativeSeparators(found.path)));
+        const QStringList places = error.places();
+        ASSERT_EQ(places.size(), 15);
+        const QStringList lines = error.message().split(u'\n');
+        EXPECT_EQ(lines.mid(lines.size() - RunError::placesShown - 2),
+                  QStringList{QStringLiteral("Tried, in this order:")} +
+                      places.mid(0, RunError::placesShown) +
+                      QStringList{QStringLiteral("and 10 more")});
+        EXPECT_TRUE(error.oneLine().endsWith(places.join(QStringLiteral("; ")) + u')'));
     }
 }
+
+// Reading the system copy instead would bring back clubs the user removed;
+// a FIFO would block every start.
+TEST(CatalogueLocation, aBrokenUserCopyIsError75NotTheSystemCopy) {
+    const struct {
+        const char* name;
+        bool (*make)(const QString& path);
+        const char* says;
+    } rows[] = {
+        {"folder", [](const QString& path) { return QDir().mkpath(path); }, "is a folder"},
+        {"dangling link",
+         [](const QString& path) {
+             return QFile::link(QDir::cleanPath(path + QStringLiteral("/../gone.txt")), path);
+         },
+         "is a link to"},
+#ifdef Q_OS_UNIX
+        {"fifo", [](const QString& path) { return mkfifo(QFile::encodeName(path), 0600) == 0; },
+         "is not a regular file"},
+#endif
+    };
+    for (const auto& row : rows) {
+        const ScratchDataFolders data;
+        const ProgramFolder program;
+        ScratchDataFolders::put(data.systemFolder(), "A,B,,0,C\n");
+        ASSERT_TRUE(QDir().mkpath(data.userFolder()));
+        ASSERT_TRUE(row.make(userCataloguePath())) << row.name;
+        EXPECT_EQ(locateCatalogue(program.path()).origin, CatalogueOrigin::UserData);
+        try {
+            findCatalogue(program.path());
+            ADD_FAILURE() << row.name << ": no error";
+        } catch (const RunError& error) {
+            EXPECT_EQ(error.number(), RunError::FileUnreadable) << row.name;
+            EXPECT_TRUE(error.where().startsWith(QDir::toNativeSeparators(userCataloguePath())));
+            EXPECT_TRUE(error.where().contains(QString::fromLatin1(row.says)))
+                << error.where().toStdString();
+        }
+    }
+}
+
+#ifdef Q_OS_UNIX
+// A relative or missing home is no place of the user's: the copy would move
+// with the current folder, or land in "/".
+TEST(CatalogueLocation, theUsersFolderNeedsAFullPath) {
+    const ScratchDataFolders data;
+    const QByteArray oldHome = qgetenv("HOME");
+    const struct {
+        const char* xdgDataHome;
+        const char* home;
+        const char* folder;
+    } rows[] = {
+        {"/data", "/home/u", "/data/clubdraw"},
+        {"~/data", "/home/u", "/home/u/.local/share/clubdraw"},
+        {"", "/home/u", "/home/u/.local/share/clubdraw"},
+        {"data", "", ""},
+        {"", "home", ""},
+    };
+    for (const auto& row : rows) {
+        qputenv("XDG_DATA_HOME", row.xdgDataHome);
+        qputenv("HOME", row.home);
+        EXPECT_EQ(userDataFolder(), QString::fromLatin1(row.folder)) << row.xdgDataHome << row.home;
+        for (const CatalogueFile& candidate : catalogueCandidates(QStringLiteral("/opt/x")))
+            EXPECT_TRUE(QDir::isAbsolutePath(candidate.path)) << candidate.path.toStdString();
+    }
+    qputenv("HOME", oldHome);
+}
+#endif
 
 } // namespace

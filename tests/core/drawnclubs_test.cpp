@@ -47,3 +47,19 @@ TEST(DrawClubs, severalAreAllDifferentAndNeedThatManyClubs) {
 }
 
 } // namespace
+
+namespace {
+
+// --seed promises the same clubs on every machine: the picks and the way
+// they become clubs both stay as they are.
+TEST(DrawClubs, aSeedDrawsTheSameClubsEverywhere) {
+    const CandidatePool pool = poolOf({"A", "B", "C", "D", "E", "F", "G", "H"});
+    SeededRandomSource random(7);
+    QStringList drawn;
+    for (const int count : {1, 3, 8})
+        for (const Club& club : drawClubs(pool, count, random))
+            drawn << club.name;
+    EXPECT_EQ(drawn.join(QString()), QStringLiteral("HCBAFBDHGCAE"));
+}
+
+} // namespace

@@ -94,7 +94,7 @@ TEST_F(ResultPanelFixture, clearingCaptionsEmptiesThemUntilTheNextTickAndKeepsBo
 // keeps to its 2253 ms schedule.
 TEST_F(RealTimeResultPanel, aNewDrawMidRevealRestartsIt) {
     panel.startDraw(poolOf({"Roma", "Lazio"}, "Italy", "Serie A", " (level 1)"));
-    QTRY_VERIFY_WITH_TIMEOUT(random.picksMade >= 20, 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return random.picksMade >= 20; }, 3000));
     ASSERT_TRUE(panel.isRevealing());
     panel.startDraw(poolOf({"Milan", "Inter"}, "Italy", "Serie A", " (level 1)"));
     EXPECT_TRUE(blank());
