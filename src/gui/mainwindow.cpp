@@ -101,7 +101,7 @@ void MainWindow::buildControls() {
     place(nationFrame, 120, 600, 7455, 3495);
     for (const NationPlace& p : nationPlaces)
         m_nationBoxes[static_cast<int>(p.nation)] = makeChoice<QCheckBox>(
-            nationFrame, boxName(p.nation), nationName(p.nation), p.left, p.top, p.width);
+            nationFrame, boxName(p.nation), nationCaption(p.nation), p.left, p.top, p.width);
     QRadioButton* autumnSpring =
         addPreset(nationFrame, NationPreset::AutumnSpring, QStringLiteral("autumnSpringPreset"),
                   tr("Autumn/spring leagues"), 120, 2640, 2295);
@@ -123,7 +123,7 @@ void MainWindow::buildControls() {
 
     // USA lies on the window itself, in front of the frame, in the grid's
     // last place.
-    QCheckBox* usa = makeChoice<QCheckBox>(client, boxName(Nation::Usa), nationName(Nation::Usa),
+    QCheckBox* usa = makeChoice<QCheckBox>(client, boxName(Nation::Usa), nationCaption(Nation::Usa),
                                            6000, 2640, 1215);
     m_nationBoxes[static_cast<int>(Nation::Usa)] = usa;
     usa->raise();
