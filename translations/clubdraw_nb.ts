@@ -204,7 +204,7 @@ din, som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.
         <source>Reads a catalogue and reports every problem, as FILE:LINE: error|warning: text,
 then sums it up. Exit status 0 when it is clean, 1 on an error (and with
 --strict on a warning too).</source>
-        <translation>Leser en lagfil og rapporterer alle problemer, som FILE:LINE: error|warning: text,
+        <translation>Leser en lagfil og melder hvert problem som FILE:LINE: error|warning: text,
 og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
 (og med --strict også ved en advarsel).</translation>
     </message>
@@ -442,8 +442,8 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Prints the nations or divisions that can be drawn, as --nation and --division take
 them, with their numbers of clubs.</source>
-        <translation>Skriver ut landene eller divisjonene som kan trekkes, slik --nation og --division
-tar dem, med antall lag.</translation>
+        <translation>Skriver ut landene eller divisjonene som kan trekkes, slik --nation og
+--division tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>List what can be drawn.</source>
