@@ -30,7 +30,8 @@ std::unique_ptr<QTranslator> programTranslation(const QLocale& locale) {
 Translators translationsFor(const QLocale& locale) {
     Translators list;
     std::unique_ptr<QTranslator> program = programTranslation(locale);
-    if (program) {
+    // Qt's texts are in English already.
+    if (program && QLocale(program->language()).language() != QLocale::English) {
         auto qt = std::make_unique<QTranslator>();
         if (qt->load(QLocale(program->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

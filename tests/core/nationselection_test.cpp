@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/nationselection.h"
-#include "core/translations.h"
 #include "testsupport.h"
-
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -68,22 +65,6 @@ TEST(NationPool, theLargestCatalogueDrawsWithoutOverflow) {
     all.fill(true);
     EXPECT_EQ(buildNationPool(full, all, DatabaseType::Normal).count(), maxClubs);
     EXPECT_EQ(buildNationPool(full, all, DatabaseType::Minimum).count(), maxClubs / 2);
-}
-
-// The boxes show the nation in the language in use; the draw still matches
-// the catalogue's English name.
-TEST(NationCaption, followsTheLanguageWhileTheNameStaysTheCatalogues) {
-    EXPECT_EQ(nationCaption(Nation::Holland), QStringLiteral("Holland"));
-    Translators norwegian = translationsFor(QLocale(QStringLiteral("nb")));
-    for (const auto& t : norwegian)
-        QCoreApplication::installTranslator(t.get());
-    EXPECT_EQ(nationCaption(Nation::Norway), QStringLiteral("Norge"));
-    EXPECT_EQ(nationCaption(Nation::Holland), QStringLiteral("Nederland"));
-    EXPECT_EQ(nationName(Nation::Norway), QStringLiteral("Norway"));
-    const Catalogue norway = catalogueOf({line("Norway", "Tippeligaen", "", 0, "Rosenborg")});
-    EXPECT_EQ(buildNationPool(norway, ticksOf({Nation::Norway}), DatabaseType::Minimum).count(), 1);
-    for (const auto& t : norwegian)
-        QCoreApplication::removeTranslator(t.get());
 }
 
 struct PresetRow {
