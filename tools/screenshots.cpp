@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the README's pictures of both draw windows after a draw, from the
 // shipped catalogue and with a fixed result, so they come out the same on
-// every run: clubdraw_screenshots CATALOGUE OUTPUT_FOLDER
+// every run, then the two credit windows and the error box of a missing
+// catalogue: clubdraw_screenshots CATALOGUE OUTPUT_FOLDER
 #include "core/catalogue.h"
+#include "core/cataloguelocation.h"
+#include "core/runerror.h"
 #include "core/translations.h"
+#include "gui/aboutwindow.h"
 #include "gui/application.h"
 #include "gui/divisionwindow.h"
+#include "gui/errorbox.h"
 #include "gui/mainwindow.h"
 #include "gui/resultpanel.h"
+#include "gui/thankswindow.h"
+
+#include <QAction>
+#include <QApplication>
 
 #include <QCheckBox>
 #include <QDir>
@@ -16,6 +25,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -45,6 +55,15 @@ template <typename T> T* child(const QObject* parent, const char* name) {
     return found;
 }
 
+void save(QWidget* window, const QString& file) {
+    if (!QTest::qWaitForWindowExposed(window))
+        qFatal("%s did not show", qPrintable(file));
+    QTest::qWait(200);
+    if (!window->grab().save(file))
+        qFatal("cannot write %s", qPrintable(file));
+    std::printf("%s\n", qPrintable(file));
+}
+
 // Draws, then lands the reveal on `club` and saves the window.
 void drawAndSave(QWidget* window, FixedPick& random, const QString& club, const QString& file) {
     auto* result = child<ResultPanel>(window, "resultPanel");
@@ -53,10 +72,27 @@ void drawAndSave(QWidget* window, FixedPick& random, const QString& club, const 
     QSignalSpy landed(result, &ResultPanel::revealFinished);
     if (!landed.wait(10000))
         qFatal("the reveal did not land");
-    QTest::qWait(200);
-    if (!window->grab().save(file))
-        qFatal("cannot write %s", qPrintable(file));
-    std::printf("%s\n", qPrintable(file));
+    save(window, file);
+}
+
+// The box a start without any catalogue shows, with the usual places of a
+// system-wide installation in /opt/clubdraw.
+void saveMissingCatalogueBox(const QString& file) {
+    qputenv("XDG_DATA_HOME", "/home/player/.local/share");
+    qputenv("XDG_DATA_DIRS", "/usr/local/share:/usr/share");
+    QTimer::singleShot(0, [file] {
+        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }))
+            qFatal("the error box did not show");
+        QWidget* box = QApplication::activeModalWidget();
+        save(box, file);
+        box->close();
+    });
+    try {
+        findCatalogue(QStringLiteral("/opt/clubdraw/bin"));
+        qFatal("a catalogue was found where none should be");
+    } catch (const RunError& error) {
+        ErrorBox::report(error);
+    }
 }
 
 } // namespace
@@ -100,5 +136,11 @@ int main(int argc, char** argv) {
     }
     drawAndSave(divisions, *random, QStringLiteral("Pescara"),
                 out.filePath(QStringLiteral("division_window.png")));
+
+    child<QAction>(&window, "aboutAction")->trigger();
+    save(window.aboutWindow(), out.filePath(QStringLiteral("about_window.png")));
+    child<QAction>(&window, "thanksAction")->trigger();
+    save(window.thanksWindow(), out.filePath(QStringLiteral("thanks_window.png")));
+    saveMissingCatalogueBox(out.filePath(QStringLiteral("error_box.png")));
     return 0;
 }

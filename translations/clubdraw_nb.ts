@@ -49,16 +49,16 @@
     <message numerus="yes">
         <source>the line has %n field(s), not whole records of five; every record after it is shifted</source>
         <translation>
-            <numerusform>linjen har %n felt, ikke hele poster på fem; alle poster etter den forskyves</numerusform>
-            <numerusform>linjen har %n felt, ikke hele poster på fem; alle poster etter den forskyves</numerusform>
+            <numerusform>linjen har %n felt, ikke hele poster med fem felt; alle poster etter den forskyves</numerusform>
+            <numerusform>linjen har %n felt, ikke hele poster med fem felt; alle poster etter den forskyves</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the nation %1 is none of the main window&apos;s sixteen, so its %n club(s) never drawn by nation%2</source>
         <extracomment>%1 is the nation; %2 is empty or &quot;; did you mean ...?&quot;</extracomment>
         <translation>
-            <numerusform>nasjonen %1 er ikke blant hovedvinduets seksten, så laget trekkes aldri etter nasjon%2</numerusform>
-            <numerusform>nasjonen %1 er ikke blant hovedvinduets seksten, så de %n lagene trekkes aldri etter nasjon%2</numerusform>
+            <numerusform>landet %1 er ikke blant hovedvinduets seksten, så laget trekkes aldri etter land%2</numerusform>
+            <numerusform>landet %1 er ikke blant hovedvinduets seksten, så de %n lagene trekkes aldri etter land%2</numerusform>
         </translation>
     </message>
     <message>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>empty nation and division</source>
-        <translation>tom nasjon og divisjon</translation>
+        <translation>tomt land og tom divisjon</translation>
     </message>
     <message>
         <source>empty nation</source>
-        <translation>tom nasjon</translation>
+        <translation>tomt land</translation>
     </message>
     <message>
         <source>empty division</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>the nation %1 looks wrongly decoded: %2</source>
-        <translation>nasjonen %1 ser feil dekodet ut: %2</translation>
+        <translation>landet %1 ser feil dekodet ut: %2</translation>
     </message>
     <message>
         <source>the division %1 looks wrongly decoded: %2</source>
@@ -97,30 +97,35 @@
         <source>the club name %1 looks wrongly decoded: %2</source>
         <translation>lagnavnet %1 ser feil dekodet ut: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>Quotation marks around a name, as the language writes them</extracomment>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCommand</name>
     <message>
         <source>show the catalogue in use, or make your own copy</source>
-        <translation>vis katalogen som brukes, eller lag din egen kopi</translation>
+        <translation>vis lagfilen som brukes, eller lag din egen kopi</translation>
     </message>
     <message>
         <source>Prints the path of the catalogue in use: the first kortliste_eng.txt found
 beside the program, in your data folder (~/.local/share/clubdraw) or in the
 system&apos;s (/usr/share/clubdraw). --copy puts a copy of it in your data folder,
 to edit; from then on the window and every command read your copy.</source>
-        <translation>Skriver ut stien til katalogen som brukes: den første kortliste_eng.txt som finnes
-ved siden av programmet, i datamappen din (~/.local/share/clubdraw) eller i
-systemets (/usr/share/clubdraw). --copy legger en kopi av den i datamappen din,
-som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.</translation>
+        <translation>Skriver ut stien til lagfilen som brukes: den første kortliste_eng.txt som
+finnes ved siden av programmet, i datamappen din (~/.local/share/clubdraw) eller
+i systemets (/usr/share/clubdraw). --copy legger en kopi av den i datamappen
+din, som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.</translation>
     </message>
     <message>
         <source>Show or copy the catalogue.</source>
-        <translation>Vis eller kopier katalogen.</translation>
+        <translation>Vis eller kopier lagfilen.</translation>
     </message>
     <message>
         <source>Copy the catalogue in use into your data folder and print the copy&apos;s path.</source>
-        <translation>Kopier katalogen som brukes, til datamappen din og skriv ut stien til kopien.</translation>
+        <translation>Kopier lagfilen som brukes, til datamappen din og skriv ut stien til kopien.</translation>
     </message>
     <message>
         <source>With --copy: replace a copy you already have (your edits are lost).</source>
@@ -128,7 +133,7 @@ som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.</tra
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument &apos;%1&apos;</translation>
+        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>--force goes with --copy</source>
@@ -136,15 +141,15 @@ som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.</tra
     </message>
     <message>
         <source>the catalogue in use, %1, lies beside the program and is the one to edit; nothing copied</source>
-        <translation>katalogen som brukes, %1, ligger ved siden av programmet og er den du skal redigere; ingenting er kopiert</translation>
+        <translation>lagfilen som brukes, %1, ligger ved siden av programmet og er den du skal redigere; ingenting ble kopiert</translation>
     </message>
     <message>
         <source>%1 is already your own copy and the one in use; edit it, or add --force to replace it with the installed catalogue</source>
-        <translation>%1 er allerede din egen kopi og den som brukes; rediger den, eller legg til --force for å erstatte den med den installerte katalogen</translation>
+        <translation>%1 er allerede din egen kopi og den som brukes; rediger den, eller legg til --force for å erstatte den med den installerte lagfilen</translation>
     </message>
     <message>
         <source>no installed catalogue to replace %1 with</source>
-        <translation>ingen installert katalog å erstatte %1 med</translation>
+        <translation>ingen installert lagfil å erstatte %1 med</translation>
     </message>
     <message>
         <source>%1 already exists; add --force to replace it (your edits in it are lost)</source>
@@ -152,18 +157,18 @@ som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.</tra
     </message>
     <message>
         <source>cannot make the folder %1; nothing copied</source>
-        <translation>kan ikke opprette mappen %1; ingenting er kopiert</translation>
+        <translation>kan ikke opprette mappen %1; ingenting ble kopiert</translation>
     </message>
     <message>
         <source>cannot write %1: %2; nothing copied</source>
-        <translation>kan ikke skrive %1: %2; ingenting er kopiert</translation>
+        <translation>kan ikke skrive %1: %2; ingenting ble kopiert</translation>
     </message>
 </context>
 <context>
     <name>CatalogueLocation</name>
     <message>
         <source>Tried, in this order: %1</source>
-        <translation>Prøvd i denne rekkefølgen: %1</translation>
+        <translation>Prøvde disse stedene, i rekkefølge: %1</translation>
     </message>
 </context>
 <context>
@@ -186,34 +191,34 @@ som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.</tra
     </message>
     <message>
         <source>: minimum flag &quot;%1&quot; is outside -32768 to 32767</source>
-        <translation>: minimumsflagget «%1» er utenfor -32768 til 32767</translation>
+        <translation>: databaseflagget «%1» er utenfor -32768 til 32767</translation>
     </message>
 </context>
 <context>
     <name>CheckCommand</name>
     <message>
         <source>report every problem of a catalogue</source>
-        <translation>rapporter alle problemer i en katalog</translation>
+        <translation>rapporter alle problemer i en lagfil</translation>
     </message>
     <message>
         <source>Reads a catalogue and reports every problem, as FILE:LINE: error|warning: text,
 then sums it up. Exit status 0 when it is clean, 1 on an error (and with
 --strict on a warning too).</source>
-        <translation>Leser en katalog og rapporterer alle problemer, som FILE:LINE: error|warning: tekst,
+        <translation>Leser en lagfil og melder hvert problem som FILE:LINE: error|warning: text,
 og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
 (og med --strict også ved en advarsel).</translation>
     </message>
     <message>
         <source>Check a catalogue.</source>
-        <translation>Kontroller en katalog.</translation>
+        <translation>Kontroller en lagfil.</translation>
     </message>
     <message>
         <source>The catalogue to check; by default the one in use.</source>
-        <translation>Katalogen som skal kontrolleres; som standard den som brukes.</translation>
+        <translation>Lagfilen som skal kontrolleres; som standard den som brukes.</translation>
     </message>
     <message>
         <source>Fail on warnings too.</source>
-        <translation>Feil også ved advarsler.</translation>
+        <translation>Avslutt med feil også ved advarsler.</translation>
     </message>
     <message>
         <source>List at most N findings (100 by default, 0 for all); the summary counts them all.</source>
@@ -221,15 +226,15 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument &apos;%1&apos;</translation>
+        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>give the catalogue as FILE or with --catalogue, not both</source>
-        <translation>oppgi katalogen som FILE eller med --catalogue, ikke begge</translation>
+        <translation>oppgi lagfilen som FILE eller med --catalogue, ikke begge</translation>
     </message>
     <message>
         <source>--max-findings wants a whole number from 0 up, not &apos;%1&apos;</source>
-        <translation>--max-findings vil ha et heltall fra 0 og oppover, ikke &apos;%1&apos;</translation>
+        <translation>--max-findings krever et heltall på 0 eller mer, ikke «%1»</translation>
     </message>
     <message>
         <source>No problems found.</source>
@@ -268,8 +273,8 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
     <message numerus="yes">
         <source>%n nation(s)</source>
         <translation>
-            <numerusform>%n nasjon</numerusform>
-            <numerusform>%n nasjoner</numerusform>
+            <numerusform>%n land</numerusform>
+            <numerusform>%n land</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -286,13 +291,13 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
         <source>Draws a random football club to manage. Without a command it opens the
 window; the commands work without one:
 </source>
-        <translation>Trekker et tilfeldig fotballag for deg å styre. Uten kommando åpnes
+        <translation>Trekker et tilfeldig fotballag som du kan styre. Uten kommando åpnes
 vinduet; kommandoene virker uten det:
 </translation>
     </message>
     <message>
         <source>&apos;clubdraw COMMAND --help&apos; tells more.</source>
-        <translation>&apos;clubdraw KOMMANDO --help&apos; forteller mer.</translation>
+        <translation>«clubdraw COMMAND --help» forteller mer.</translation>
     </message>
     <message>
         <source>%1 or %2.</source>
@@ -301,7 +306,7 @@ vinduet; kommandoene virker uten det:
     </message>
     <message>
         <source>--catalogue wants a file name</source>
-        <translation>--catalogue vil ha et filnavn</translation>
+        <translation>--catalogue krever et filnavn</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -313,11 +318,11 @@ vinduet; kommandoene virker uten det:
     </message>
     <message>
         <source>Read FILE instead of the catalogue in use.</source>
-        <translation>Les FILE i stedet for katalogen som brukes.</translation>
+        <translation>Les FILE i stedet for lagfilen som brukes.</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;%2</source>
-        <translation>ukjent kommando &apos;%1&apos;%2</translation>
+        <translation>ukjent kommando «%1»%2</translation>
     </message>
     <message>
         <source>no command given</source>
@@ -326,11 +331,11 @@ vinduet; kommandoene virker uten det:
     <message>
         <source>command</source>
         <extracomment>Stands for the name of a command in the help</extracomment>
-        <translation>kommando</translation>
+        <translation>command</translation>
     </message>
     <message>
         <source>[command]</source>
-        <translation>[kommando]</translation>
+        <translation>[command]</translation>
     </message>
 </context>
 <context>
@@ -343,7 +348,7 @@ vinduet; kommandoene virker uten det:
         <source>Draws like the windows do and prints the club and its division line.
 Give nations (--nation, --preset) or divisions (--division), not both.</source>
         <translation>Trekker slik vinduene gjør, og skriver ut laget og divisjonslinjen.
-Oppgi nasjoner (--nation, --preset) eller divisjoner (--division), ikke begge.</translation>
+Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</translation>
     </message>
     <message>
         <source>Draw clubs without a window.</source>
@@ -351,19 +356,19 @@ Oppgi nasjoner (--nation, --preset) eller divisjoner (--division), ikke begge.</
     </message>
     <message>
         <source>Draw from the clubs of this nation, one of the main window&apos;s sixteen. Repeatable.</source>
-        <translation>Trekk blant lagene i denne nasjonen, en av hovedvinduets seksten. Kan gjentas.</translation>
+        <translation>Trekk blant lagene i dette landet, ett av hovedvinduets seksten. Kan gjentas.</translation>
     </message>
     <message>
         <source>Draw from the nations of a main-window preset: all, none, europe, south-america, spring-autumn or autumn-spring.</source>
-        <translation>Trekk blant nasjonene i et forvalg fra hovedvinduet: all, none, europe, south-america, spring-autumn eller autumn-spring.</translation>
+        <translation>Trekk blant landene i et forvalg fra hovedvinduet: all, none, europe, south-america, spring-autumn eller autumn-spring.</translation>
     </message>
     <message>
         <source>Draw from the Normal database; by default only the clubs of the Minimum database are drawn by nation.</source>
-        <translation>Trekk fra Normal-databasen; som standard trekkes bare lagene i Minimum-databasen etter nasjon.</translation>
+        <translation>Trekk fra Normal-databasen; som standard trekkes bare lagene i Minimum-databasen etter land.</translation>
     </message>
     <message>
         <source>Draw from every club of this division, given as the division window lists it: nation, one blank, division. Repeatable.</source>
-        <translation>Trekk blant alle lagene i denne divisjonen, oppgitt slik divisjonsvinduet viser den: nasjon, ett mellomrom, divisjon. Kan gjentas.</translation>
+        <translation>Trekk blant alle lagene i denne divisjonen, oppgitt slik divisjonsvinduet viser den: land, ett mellomrom, divisjon. Kan gjentas.</translation>
     </message>
     <message>
         <source>Draw N different clubs, one for each human manager; 1 by default.</source>
@@ -371,7 +376,7 @@ Oppgi nasjoner (--nation, --preset) eller divisjoner (--division), ikke begge.</
     </message>
     <message>
         <source>Make the draw repeatable: the same N and catalogue give the same clubs on every run.</source>
-        <translation>Gjør trekningen gjentakbar: samme N og katalog gir de samme lagene hver gang.</translation>
+        <translation>Gjør trekningen reproduserbar: samme N og lagfil gir de samme lagene hver gang.</translation>
     </message>
     <message>
         <source>Print the clubs as one JSON array.</source>
@@ -379,7 +384,7 @@ Oppgi nasjoner (--nation, --preset) eller divisjoner (--division), ikke begge.</
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument &apos;%1&apos;</translation>
+        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>--division cannot be combined with --nation or --preset</source>
@@ -387,27 +392,27 @@ Oppgi nasjoner (--nation, --preset) eller divisjoner (--division), ikke begge.</
     </message>
     <message>
         <source>--normal is for drawing by nation; --division takes every club of the division</source>
-        <translation>--normal gjelder trekning etter nasjon; --division tar med alle lagene i divisjonen</translation>
+        <translation>--normal gjelder trekning etter land; --division tar med alle lagene i divisjonen</translation>
     </message>
     <message>
         <source>nothing to draw from: give nations (--nation, --preset) or --division</source>
-        <translation>ingenting å trekke fra: oppgi nasjoner (--nation, --preset) eller --division</translation>
+        <translation>ingenting å trekke fra: oppgi land (--nation, --preset) eller --division</translation>
     </message>
     <message>
         <source>--count wants a whole number from 1 up, not &apos;%1&apos;</source>
-        <translation>--count vil ha et heltall fra 1 og oppover, ikke &apos;%1&apos;</translation>
+        <translation>--count krever et heltall fra og med 1, ikke «%1»</translation>
     </message>
     <message>
         <source>--seed wants a whole number, not &apos;%1&apos;</source>
-        <translation>--seed vil ha et heltall, ikke &apos;%1&apos;</translation>
+        <translation>--seed krever et heltall, ikke «%1»</translation>
     </message>
     <message>
         <source>unknown preset &apos;%1&apos; (%2)%3</source>
-        <translation>ukjent forvalg &apos;%1&apos; (%2)%3</translation>
+        <translation>ukjent forvalg «%1» (%2)%3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of the sixteen nations%2</source>
-        <translation>«%1» er ikke en av de seksten nasjonene%2</translation>
+        <translation>«%1» er ikke ett av de seksten landene%2</translation>
     </message>
     <message>
         <source>no division &quot;%1&quot; in %2%3</source>
@@ -437,8 +442,8 @@ Oppgi nasjoner (--nation, --preset) eller divisjoner (--division), ikke begge.</
     <message>
         <source>Prints the nations or divisions that can be drawn, as --nation and --division take
 them, with their numbers of clubs.</source>
-        <translation>Skriver ut nasjonene eller divisjonene som kan trekkes, slik --nation og --division
-tar dem, med antall lag.</translation>
+        <translation>Skriver ut landene eller divisjonene som kan trekkes, slik --nation og
+--division tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>List what can be drawn.</source>
@@ -450,11 +455,11 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument &apos;%1&apos;</translation>
+        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>list what: nations or divisions?</source>
-        <translation>liste opp hva: nations eller divisions?</translation>
+        <translation>hva skal listes opp: nations eller divisions?</translation>
     </message>
     <message>
         <source>%1, %2 in Minimum</source>
@@ -469,6 +474,78 @@ tar dem, med antall lag.</translation>
     </message>
 </context>
 <context>
+    <name>Nation</name>
+    <message>
+        <source></source>
+        <comment>A nation&apos;s check box in the main window: the nation as the language names it (&quot;Holland&quot; is the Netherlands). The catalogue and the command line keep the English names.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentina</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgia</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasil</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Danmark</translation>
+    </message>
+    <message>
+        <source>England</source>
+        <translation>England</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankrike</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <source>Holland</source>
+        <translation>Nederland</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norge</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Scotland</source>
+        <translation>Skottland</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spania</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Sverige</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Tyskland</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Options:</source>
@@ -480,7 +557,7 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Ukjent valg &apos;%1&apos;.</translation>
+        <translation>Ukjent valg «%1».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -488,15 +565,15 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Mangler verdi etter &apos;%1&apos;.</translation>
+        <translation>Mangler verdi etter «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Uventet verdi etter &apos;%1&apos;.</translation>
+        <translation>Uventet verdi etter «%1».</translation>
     </message>
     <message>
         <source>[options]</source>
-        <translation>[valg]</translation>
+        <translation>[options]</translation>
     </message>
     <message>
         <source>Usage: %1</source>
@@ -511,7 +588,7 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation>Tom for minne</translation>
+        <translation>Ikke nok minne</translation>
     </message>
     <message>
         <source>File not found</source>
@@ -534,7 +611,7 @@ tar dem, med antall lag.</translation>
 
 %2</source>
         <extracomment>The error box; the number stays as it is, so reports and searches find it</extracomment>
-        <translation>Kjøretidsfeil &apos;%1&apos;:
+        <translation>Kjøretidsfeil «%1»:
 
 %2</translation>
     </message>
@@ -655,12 +732,12 @@ tar dem, med antall lag.</translation>
     <message>
         <source>Your team is :</source>
         <extracomment>Before the drawn club&apos;s name</extracomment>
-        <translation>Ditt lag er :</translation>
+        <translation>Ditt lag er:</translation>
     </message>
     <message>
         <source>in :</source>
         <extracomment>Before the drawn club&apos;s division line</extracomment>
-        <translation>i :</translation>
+        <translation>i:</translation>
     </message>
 </context>
 <context>
@@ -675,7 +752,7 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>Select nation(s)</source>
-        <translation>Velg nasjon(er)</translation>
+        <translation>Velg land</translation>
     </message>
     <message>
         <source>Autumn/spring leagues</source>
@@ -695,7 +772,7 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>All nations</source>
-        <translation>Alle nasjoner</translation>
+        <translation>Alle land</translation>
     </message>
     <message>
         <source>None</source>
@@ -735,12 +812,12 @@ tar dem, med antall lag.</translation>
     <message>
         <source>Your team is :</source>
         <extracomment>Before the drawn club&apos;s name</extracomment>
-        <translation>Ditt lag er :</translation>
+        <translation>Ditt lag er:</translation>
     </message>
     <message>
         <source> in :</source>
         <extracomment>Before the drawn club&apos;s division line; keep the leading blank</extracomment>
-        <translation> i :</translation>
+        <translation> i:</translation>
     </message>
     <message>
         <source>About</source>
@@ -788,7 +865,7 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>for the system it is built on</source>
-        <translation>for systemet det bygger på</translation>
+        <translation>for systemet Clubdraw bygger på</translation>
     </message>
     <message>
         <source>Every player who reports a fault</source>
@@ -796,7 +873,7 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>for making Clubdraw better</source>
-        <translation>for at Clubdraw blir bedre</translation>
+        <translation>for at de gjør Clubdraw bedre</translation>
     </message>
     <message>
         <source>Thanks to</source>
@@ -804,7 +881,7 @@ tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>Thanks to :</source>
-        <translation>Takk til :</translation>
+        <translation>Takk til:</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,8 @@ namespace clubdraw {
 namespace {
 
 QString quoted(const QString& text) {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    //: Quotation marks around a name, as the language writes them
+    return QCoreApplication::translate("CatalogueCheck", "\"%1\"").arg(text);
 }
 
 // A UTF-8 sequence of two to four bytes starts at `at`.

@@ -3,13 +3,27 @@
 
 #include "namesuggestion.h"
 
+#include <QCoreApplication>
+
 namespace clubdraw {
 
 namespace {
 
+/* TRANSLATOR Nation
+
+   A nation's check box in the main window: the nation as the language
+   names it ("Holland" is the Netherlands). The catalogue and the command
+   line keep the English names.
+*/
 constexpr std::array<const char*, nationCount> names = {
-    "Argentina", "Belgium", "Brazil",   "Denmark",  "England", "France", "Italy",   "Japan",
-    "Holland",   "Norway",  "Portugal", "Scotland", "Spain",   "Sweden", "Germany", "USA"};
+    QT_TRANSLATE_NOOP("Nation", "Argentina"), QT_TRANSLATE_NOOP("Nation", "Belgium"),
+    QT_TRANSLATE_NOOP("Nation", "Brazil"),    QT_TRANSLATE_NOOP("Nation", "Denmark"),
+    QT_TRANSLATE_NOOP("Nation", "England"),   QT_TRANSLATE_NOOP("Nation", "France"),
+    QT_TRANSLATE_NOOP("Nation", "Italy"),     QT_TRANSLATE_NOOP("Nation", "Japan"),
+    QT_TRANSLATE_NOOP("Nation", "Holland"),   QT_TRANSLATE_NOOP("Nation", "Norway"),
+    QT_TRANSLATE_NOOP("Nation", "Portugal"),  QT_TRANSLATE_NOOP("Nation", "Scotland"),
+    QT_TRANSLATE_NOOP("Nation", "Spain"),     QT_TRANSLATE_NOOP("Nation", "Sweden"),
+    QT_TRANSLATE_NOOP("Nation", "Germany"),   QT_TRANSLATE_NOOP("Nation", "USA")};
 
 // Other names in common use; too far from the check box's by spelling.
 struct Alias {
@@ -37,6 +51,10 @@ constexpr PresetName presetNameTable[] = {{"all", NationPreset::AllNations},
 
 QString nationName(Nation nation) {
     return QString::fromLatin1(names[static_cast<int>(nation)]);
+}
+
+QString nationCaption(Nation nation) {
+    return QCoreApplication::translate("Nation", names[static_cast<int>(nation)]);
 }
 
 std::optional<Nation> nationNamed(const QString& name) {

@@ -35,7 +35,11 @@ enum class Nation {
     Usa
 };
 
+// The catalogue's name of a nation, in English whatever the language.
 QString nationName(Nation nation);
+// The nation's caption on its check box, in the language in use ("Norge"
+// in Norwegian); the draw matches nationName() all the same.
+QString nationCaption(Nation nation);
 
 // The nation one of the sixteen names means, in any letter case.
 std::optional<Nation> nationNamed(const QString& name);

@@ -3,34 +3,54 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QTranslator>
 
 namespace clubdraw {
 
 namespace {
 
-template <typename Load> void install(Load load) {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (load(*translator))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+// The program's translation for the first of the user's languages that has
+// one; English comes with its plural forms.
+std::unique_ptr<QTranslator> programTranslation(const QLocale& locale) {
+    auto translator = std::make_unique<QTranslator>();
+    for (QString language : locale.uiLanguages()) {
+        language.replace(u'-', u'_');
+        QStringList names{language};
+        // Nynorsk readers read Bokmål more easily than English.
+        if (QLocale(language).language() == QLocale::NorwegianNynorsk)
+            names << QStringLiteral("nb");
+        for (const QString& name : names)
+            if (translator->load(QStringLiteral("clubdraw_") + name, QStringLiteral(":/i18n")))
+                return translator;
+    }
+    return nullptr;
 }
 
 } // namespace
 
+Translators translationsFor(const QLocale& locale) {
+    Translators list;
+    std::unique_ptr<QTranslator> program = programTranslation(locale);
+    // Qt's texts are in English already.
+    if (program && QLocale(program->language()).language() != QLocale::English) {
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load(QLocale(program->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            list.push_back(std::move(qt));
+    }
+    // The English plural forms ("1 club", "2 clubs") under any language.
+    auto english = std::make_unique<QTranslator>();
+    if (english->load(QStringLiteral(":/i18n/clubdraw_en.qm")))
+        list.push_back(std::move(english));
+    if (program)
+        list.push_back(std::move(program));
+    return list;
+}
+
 void installTranslations(const QLocale& locale) {
-    // The last installed is asked first: Qt's own texts, then the English
-    // plural forms ("1 club", "2 clubs"), then the language's own.
-    install([&](QTranslator& t) {
-        return t.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    });
-    install([](QTranslator& t) { return t.load(QStringLiteral(":/i18n/clubdraw_en.qm")); });
-    install([&](QTranslator& t) {
-        return t.load(locale, QStringLiteral("clubdraw"), QStringLiteral("_"),
-                      QStringLiteral(":/i18n"));
-    });
+    for (std::unique_ptr<QTranslator>& translator : translationsFor(locale)) {
+        translator->setParent(QCoreApplication::instance());
+        QCoreApplication::installTranslator(translator.release());
+    }
 }
 
 } // namespace clubdraw

@@ -2,13 +2,25 @@
 #pragma once
 
 #include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
 
 namespace clubdraw {
 
-// Installs on the running application the program's translation for the
-// locale's languages, and Qt's own for its standard texts. A language
-// without a translation, or a translation that cannot be read, leaves the
-// program in English, without a word.
+using Translators = std::vector<std::unique_ptr<QTranslator>>;
+
+// The translators for the locale's languages, in the order to install them
+// (the last installed is asked first): the program's translation for the
+// first of the languages that has one (Nynorsk readers get Bokmål), and
+// Qt's own texts in that same language only, so nothing shows two
+// languages at once. A language without a translation, or one that cannot
+// be read, leaves the program wholly in English.
+Translators translationsFor(const QLocale& locale);
+
+// Installs translationsFor(locale) on the running application, without a
+// word when there is none.
 void installTranslations(const QLocale& locale = QLocale::system());
 
 } // namespace clubdraw

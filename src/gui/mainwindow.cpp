@@ -39,7 +39,8 @@ struct NationPlace {
 };
 
 // Where each box of the nation grid sits in its frame, in twips; USA lies
-// outside the frame.
+// outside the frame. Scotland is as wide as Sweden below it, room that the
+// Norwegian "Skottland" needs; English draws the same in either width.
 constexpr NationPlace nationPlaces[] = {
     {Nation::Argentina, 120, 600, 1815}, {Nation::Belgium, 120, 1080, 975},
     {Nation::Brazil, 120, 1560, 1095},   {Nation::Denmark, 120, 2040, 975},
@@ -47,7 +48,7 @@ constexpr NationPlace nationPlaces[] = {
     {Nation::Germany, 2160, 1560, 1095}, {Nation::Holland, 2160, 2040, 1215},
     {Nation::Japan, 4200, 600, 975},     {Nation::Italy, 4200, 1080, 1095},
     {Nation::Norway, 4200, 1560, 1095},  {Nation::Portugal, 4200, 2040, 1095},
-    {Nation::Scotland, 5880, 600, 975},  {Nation::Spain, 5880, 1080, 975},
+    {Nation::Scotland, 5880, 600, 1095}, {Nation::Spain, 5880, 1080, 975},
     {Nation::Sweden, 5880, 1560, 1095},
 };
 
@@ -101,7 +102,7 @@ void MainWindow::buildControls() {
     place(nationFrame, 120, 600, 7455, 3495);
     for (const NationPlace& p : nationPlaces)
         m_nationBoxes[static_cast<int>(p.nation)] = makeChoice<QCheckBox>(
-            nationFrame, boxName(p.nation), nationName(p.nation), p.left, p.top, p.width);
+            nationFrame, boxName(p.nation), nationCaption(p.nation), p.left, p.top, p.width);
     QRadioButton* autumnSpring =
         addPreset(nationFrame, NationPreset::AutumnSpring, QStringLiteral("autumnSpringPreset"),
                   tr("Autumn/spring leagues"), 120, 2640, 2295);
@@ -123,7 +124,7 @@ void MainWindow::buildControls() {
 
     // USA lies on the window itself, in front of the frame, in the grid's
     // last place.
-    QCheckBox* usa = makeChoice<QCheckBox>(client, boxName(Nation::Usa), nationName(Nation::Usa),
+    QCheckBox* usa = makeChoice<QCheckBox>(client, boxName(Nation::Usa), nationCaption(Nation::Usa),
                                            6000, 2640, 1215);
     m_nationBoxes[static_cast<int>(Nation::Usa)] = usa;
     usa->raise();

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/translations.h"
 #include "gui/aboutwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/resultpanel.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -21,6 +23,7 @@ using namespace clubdraw;
 using clubdraw::testing::catalogueOf;
 using clubdraw::testing::child;
 using clubdraw::testing::click;
+using clubdraw::testing::clubNames;
 using clubdraw::testing::expectCaptionsFit;
 using clubdraw::testing::line;
 using clubdraw::testing::racingClock;
@@ -171,6 +174,27 @@ TEST_F(MainWindowFixture, findDrawsFromTheTickedNationsAndTheChosenDatabase) {
     click(button("clearButton"));
     EXPECT_TRUE(clubLabel()->text().isEmpty());
     EXPECT_TRUE(child<QLabel>(&window, "divisionLabel")->text().isEmpty());
+}
+
+// A Norwegian reader ticks "Norge", and a screen reader reads it so; the
+// draw still finds the catalogue's "Norway".
+TEST(NorwegianMainWindow, showsNorgeAndDrawsNorwaysClubs) {
+    const Translators norwegian = translationsFor(QLocale(QStringLiteral("nb")));
+    for (const auto& t : norwegian)
+        QCoreApplication::installTranslator(t.get()); // each removes itself when deleted
+    MainWindow window(catalogueOf({line("Norway", "Tippeligaen", "(level 1)", 0, "Rosenborg"),
+                                   line("Sweden", "Allsvenskan", "(level 1)", 0, "AIK"),
+                                   line("Norway", "Tippeligaen", "(level 1)", 0, "Molde")}),
+                      std::make_unique<ScriptedRandom>(), racingClock());
+    window.show();
+    auto* norge = child<QCheckBox>(&window, "norwayBox");
+    EXPECT_EQ(norge->text(), QStringLiteral("Norge"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(norge)->text(QAccessible::Name),
+              QStringLiteral("Norge"));
+    click(norge);
+    click(child<QPushButton>(&window, "findButton"));
+    EXPECT_EQ(clubNames(child<ResultPanel>(&window, "resultPanel")->pool()),
+              QStringList({"Rosenborg", "Molde"}));
 }
 
 TEST_F(MainWindowFixture, quitAndClosingTheWindowEndTheEventLoop) {
