@@ -63,6 +63,14 @@
             <numerusform>%n divisions</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %n more club(s) past the limit of %2 do not load</source>
+        <extracomment>%1 is the file, %2 the most clubs that load</extracomment>
+        <translation>
+            <numerusform>%1: %n more club past the limit of %2 does not load</numerusform>
+            <numerusform>%1: %n more clubs past the limit of %2 do not load</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawCommand</name>
@@ -80,6 +88,13 @@
             <numerusform>only %n clubs to draw from; a draw needs at least two</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>; with --normal there are %n</source>
+        <translation>
+            <numerusform>; with --normal there is %n</numerusform>
+            <numerusform>; with --normal there are %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ListCommand</name>
@@ -88,6 +103,16 @@
         <translation>
             <numerusform>%n club</numerusform>
             <numerusform>%n clubs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunError</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
         </translation>
     </message>
 </context>

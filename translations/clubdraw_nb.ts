@@ -16,6 +16,14 @@
         <source>%1 is a folder</source>
         <translation>%1 er en mappe</translation>
     </message>
+    <message>
+        <source>%1 is a link to %2, which is missing</source>
+        <translation>%1 er en lenke til %2, som mangler</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 er ikke en vanlig fil</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -102,22 +110,25 @@
         <extracomment>Quotation marks around a name, as the language writes them</extracomment>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>the catalogue holds no clubs: nothing can be drawn</source>
+        <translation>lagfilen har ingen lag: ingenting kan trekkes</translation>
+    </message>
+    <message>
+        <source>%1 holds the control or invisible character %2, which can disturb a terminal or hide what the text says</source>
+        <extracomment>%1 is the field&apos;s text, %2 a character code such as U+001B</extracomment>
+        <translation>%1 inneholder kontrolltegnet eller det usynlige tegnet %2, som kan forstyrre en terminal eller skjule hva teksten sier</translation>
+    </message>
+    <message>
+        <source>the division %1 of the nation %2 reads the same as the division %3 of the nation %4 (line %5): the division window cannot tell them apart</source>
+        <translation>divisjonen %1 i landet %2 leses likt som divisjonen %3 i landet %4 (linje %5): divisjonsvinduet kan ikke skille dem</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCommand</name>
     <message>
         <source>show the catalogue in use, or make your own copy</source>
         <translation>vis lagfilen som brukes, eller lag din egen kopi</translation>
-    </message>
-    <message>
-        <source>Prints the path of the catalogue in use: the first kortliste_eng.txt found
-beside the program, in your data folder (~/.local/share/clubdraw) or in the
-system&apos;s (/usr/share/clubdraw). --copy puts a copy of it in your data folder,
-to edit; from then on the window and every command read your copy.</source>
-        <translation>Skriver ut stien til lagfilen som brukes: den første kortliste_eng.txt som
-finnes ved siden av programmet, i datamappen din (~/.local/share/clubdraw) eller
-i systemets (/usr/share/clubdraw). --copy legger en kopi av den i datamappen
-din, som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.</translation>
     </message>
     <message>
         <source>Show or copy the catalogue.</source>
@@ -156,19 +167,51 @@ din, som du kan redigere; deretter leser vinduet og alle kommandoene kopien din.
         <translation>%1 finnes allerede; legg til --force for å erstatte den (endringene dine i den går tapt)</translation>
     </message>
     <message>
-        <source>cannot make the folder %1; nothing copied</source>
-        <translation>kan ikke opprette mappen %1; ingenting ble kopiert</translation>
-    </message>
-    <message>
         <source>cannot write %1: %2; nothing copied</source>
         <translation>kan ikke skrive %1: %2; ingenting ble kopiert</translation>
+    </message>
+    <message>
+        <source>Prints the path of the catalogue in use: the first kortliste_eng.txt found
+  1. as given with --catalogue FILE;
+  2. beside the program;
+  3. in your data folder, $XDG_DATA_HOME/clubdraw (~/.local/share/clubdraw);
+  4. in the system&apos;s, $XDG_DATA_DIRS/*/clubdraw (/usr/local/share/clubdraw,
+     then /usr/share/clubdraw);
+  5. in ../share/clubdraw beside the program&apos;s folder.
+--copy puts a copy of it in your data folder, to edit; from then on the window
+and every command read your copy.</source>
+        <translation>Skriver ut stien til lagfilen som brukes, den første kortliste_eng.txt funnet
+  1. slik den er oppgitt med --catalogue FILE;
+  2. ved siden av programmet;
+  3. i datamappen din, $XDG_DATA_HOME/clubdraw (~/.local/share/clubdraw);
+  4. i systemets, $XDG_DATA_DIRS/*/clubdraw (/usr/local/share/clubdraw,
+     deretter /usr/share/clubdraw);
+  5. i ../share/clubdraw ved siden av programmets mappe.
+--copy legger en kopi av den i datamappen din, til redigering; fra da av leser
+vinduet og alle kommandoer kopien din.</translation>
+    </message>
+    <message>
+        <source>you have no data folder of your own to copy into: set HOME, or XDG_DATA_HOME, to a full path; nothing copied</source>
+        <translation>du har ingen egen datamappe å kopiere til: sett HOME, eller XDG_DATA_HOME, til en full sti; ingenting ble kopiert</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which is missing; mount it or remove the link; nothing copied</source>
+        <translation>%1 er en lenke til %2, som mangler; monter den eller fjern lenken; ingenting ble kopiert</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; remove it; nothing copied</source>
+        <translation>%1 er ikke en vanlig fil; fjern den; ingenting ble kopiert</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2; nothing copied</source>
+        <translation>kan ikke lage mappen %1: %2; ingenting ble kopiert</translation>
     </message>
 </context>
 <context>
     <name>CatalogueLocation</name>
     <message>
-        <source>Tried, in this order: %1</source>
-        <translation>Prøvde disse stedene, i rekkefølge: %1</translation>
+        <source>Tried, in this order:</source>
+        <translation>Prøvde disse stedene, i rekkefølge:</translation>
     </message>
 </context>
 <context>
@@ -233,10 +276,6 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
         <translation>oppgi lagfilen som FILE eller med --catalogue, ikke begge</translation>
     </message>
     <message>
-        <source>--max-findings wants a whole number from 0 up, not &apos;%1&apos;</source>
-        <translation>--max-findings krever et heltall på 0 eller mer, ikke «%1»</translation>
-    </message>
-    <message>
         <source>No problems found.</source>
         <translation>Ingen problemer funnet.</translation>
     </message>
@@ -282,6 +321,14 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
         <translation>
             <numerusform>%n divisjon</numerusform>
             <numerusform>%n divisjoner</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n more club(s) past the limit of %2 do not load</source>
+        <extracomment>%1 is the file, %2 the most clubs that load</extracomment>
+        <translation>
+            <numerusform>%1: %n lag til over grensen på %2 lastes ikke</numerusform>
+            <numerusform>%1: %n lag til over grensen på %2 lastes ikke</numerusform>
         </translation>
     </message>
 </context>
@@ -336,6 +383,10 @@ vinduet; kommandoene virker uten det:
     <message>
         <source>[command]</source>
         <translation>[command]</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>ukjent valg «%1»</translation>
     </message>
 </context>
 <context>
@@ -399,20 +450,12 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
         <translation>ingenting å trekke fra: oppgi land (--nation, --preset) eller --division</translation>
     </message>
     <message>
-        <source>--count wants a whole number from 1 up, not &apos;%1&apos;</source>
-        <translation>--count krever et heltall fra og med 1, ikke «%1»</translation>
-    </message>
-    <message>
         <source>--seed wants a whole number, not &apos;%1&apos;</source>
         <translation>--seed krever et heltall, ikke «%1»</translation>
     </message>
     <message>
         <source>unknown preset &apos;%1&apos; (%2)%3</source>
         <translation>ukjent forvalg «%1» (%2)%3</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not one of the sixteen nations%2</source>
-        <translation>«%1» er ikke ett av de seksten landene%2</translation>
     </message>
     <message>
         <source>no division &quot;%1&quot; in %2%3</source>
@@ -432,18 +475,38 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
             <numerusform>bare %n lag å trekke fra; en trekning trenger minst to</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the sixteen nations (%2)%3</source>
+        <translation>«%1» er ikke ett av de seksten landene (%2)%3</translation>
+    </message>
+    <message>
+        <source>the catalogue %1 holds no clubs</source>
+        <translation>lagfilen %1 har ingen lag</translation>
+    </message>
+    <message numerus="yes">
+        <source>; with --normal there are %n</source>
+        <translation>
+            <numerusform>; med --normal er det %n</numerusform>
+            <numerusform>; med --normal er det %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Invocation</name>
+    <message>
+        <source>%1 %2 is too large; the largest is %3</source>
+        <translation>%1 %2 er for stort; det største er %3</translation>
+    </message>
+    <message>
+        <source>%1 wants a whole number from %2 up, not &apos;%3&apos;</source>
+        <translation>%1 krever et heltall fra og med %2, ikke «%3»</translation>
+    </message>
 </context>
 <context>
     <name>ListCommand</name>
     <message>
         <source>print what can be drawn, with club counts</source>
         <translation>skriv ut hva som kan trekkes, med antall lag</translation>
-    </message>
-    <message>
-        <source>Prints the nations or divisions that can be drawn, as --nation and --division take
-them, with their numbers of clubs.</source>
-        <translation>Skriver ut landene eller divisjonene som kan trekkes, slik --nation og
---division tar dem, med antall lag.</translation>
     </message>
     <message>
         <source>List what can be drawn.</source>
@@ -471,6 +534,12 @@ them, with their numbers of clubs.</source>
             <numerusform>%n lag</numerusform>
             <numerusform>%n lag</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Prints the nations or divisions that can be drawn, as --nation and
+--division take them, with their numbers of clubs.</source>
+        <translation>Skriver ut landene eller divisjonene som kan trekkes, slik --nation og
+--division tar dem, med antall lag.</translation>
     </message>
 </context>
 <context>
@@ -556,14 +625,6 @@ them, with their numbers of clubs.</source>
         <translation>Argumenter:</translation>
     </message>
     <message>
-        <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Ukjent valg «%1».</translation>
-    </message>
-    <message>
-        <source>Unknown options: %1.</source>
-        <translation>Ukjente valg: %1.</translation>
-    </message>
-    <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Mangler verdi etter «%1».</translation>
     </message>
@@ -619,6 +680,20 @@ them, with their numbers of clubs.</source>
         <source>run-time error %1: %2</source>
         <extracomment>A line on the terminal; the number stays as it is</extracomment>
         <translation>kjøretidsfeil %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>og %n til</numerusform>
+            <numerusform>og %n til</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>clubdraw: the window needs a graphical session, and none could be opened; the commands work without one (clubdraw --help)</source>
+        <translation>clubdraw: vinduet trenger en grafisk økt, og ingen kunne åpnes; kommandoene virker uten (clubdraw --help)</translation>
     </message>
 </context>
 <context>
