@@ -71,7 +71,7 @@ std::optional<Catalogue> load(QByteArrayView bytes) {
 // and always reaches the end.
 void readOnAfterErrors(QByteArrayView bytes) {
     CatalogueReader reader(bytes, source);
-    Club record;
+    Club club;
     qsizetype steps = 0;
     int lastUnevenLine = 0;
     const auto checkUnevenLines = [&] {
@@ -84,7 +84,7 @@ void readOnAfterErrors(QByteArrayView bytes) {
     for (;;) {
         check(++steps <= bytes.size() + 2, "the reader moves on at every step");
         try {
-            const bool more = reader.next(record);
+            const bool more = reader.next(club);
             checkUnevenLines();
             if (!more)
                 return;

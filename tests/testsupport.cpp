@@ -35,8 +35,8 @@ CandidatePool poolOf(std::initializer_list<const char*> clubs, const char* natio
 
 QStringList clubNames(const CandidatePool& pool) {
     QStringList names;
-    for (const Club& record : pool.entries())
-        names << record.name;
+    for (const Club& club : pool.entries())
+        names << club.name;
     return names;
 }
 

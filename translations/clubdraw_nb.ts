@@ -43,10 +43,6 @@
         <source>the database flag is not a whole number; it reads as %1</source>
         <translation>databaseflagget er ikke et heltall; det leses som %1</translation>
     </message>
-    <message>
-        <source>club %1 is listed twice in the division %2 (first on line %3)</source>
-        <translation>laget %1 står to ganger i divisjonen %2 (først på linje %3)</translation>
-    </message>
     <message numerus="yes">
         <source>the line has %n field(s), the last one empty: remove the comma at its end</source>
         <translation>
@@ -68,10 +64,6 @@
             <numerusform>landet %1 er ikke blant hovedvinduets seksten, så laget trekkes aldri etter land%2</numerusform>
             <numerusform>landet %1 er ikke blant hovedvinduets seksten, så de %n lagene trekkes aldri etter land%2</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>; did you mean %1?</source>
-        <translation>; mente du %1?</translation>
     </message>
     <message>
         <source>no club name: the record is skipped</source>
@@ -122,6 +114,14 @@
     <message>
         <source>the division %1 of the nation %2 reads the same as the division %3 of the nation %4 (line %5): the division window cannot tell them apart</source>
         <translation>divisjonen %1 i landet %2 leses likt som divisjonen %3 i landet %4 (linje %5): divisjonsvinduet kan ikke skille dem</translation>
+    </message>
+    <message>
+        <source>club %1 of %2 is listed twice (first on line %3)</source>
+        <translation>laget %1 i %2 står to ganger (første gang på linje %3)</translation>
+    </message>
+    <message>
+        <source>club %1 of %2 looks like %3 on line %4: they differ only in letter case or blanks</source>
+        <translation>laget %1 i %2 ligner %3 på linje %4: de skiller seg bare i store og små bokstaver eller mellomrom</translation>
     </message>
 </context>
 <context>
@@ -543,6 +543,13 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     </message>
 </context>
 <context>
+    <name>NameSuggestion</name>
+    <message>
+        <source>; did you mean &quot;%1&quot;?</source>
+        <translation>; mente du «%1»?</translation>
+    </message>
+</context>
+<context>
     <name>Nation</name>
     <message>
         <source></source>
@@ -699,10 +706,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
 <context>
     <name>TerminalOutput</name>
     <message>
-        <source>; did you mean &quot;%1&quot;?</source>
-        <translation>; mente du «%1»?</translation>
-    </message>
-    <message>
         <source>%1 in %2</source>
         <extracomment>A drawn club, then its division line: &quot;Ajax in Holland, Eredivisie (level 1)&quot;</extracomment>
         <translation>%1 i %2</translation>
@@ -805,11 +808,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
         <translation>Tilbake</translation>
     </message>
     <message>
-        <source>Your team is :</source>
-        <extracomment>Before the drawn club&apos;s name</extracomment>
-        <translation>Ditt lag er:</translation>
-    </message>
-    <message>
         <source>in :</source>
         <extracomment>Before the drawn club&apos;s division line</extracomment>
         <translation>i:</translation>
@@ -885,11 +883,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
         <translation>Avslutt</translation>
     </message>
     <message>
-        <source>Your team is :</source>
-        <extracomment>Before the drawn club&apos;s name</extracomment>
-        <translation>Ditt lag er:</translation>
-    </message>
-    <message>
         <source> in :</source>
         <extracomment>Before the drawn club&apos;s division line; keep the leading blank</extracomment>
         <translation> i:</translation>
@@ -922,6 +915,11 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Division</source>
         <translation>Divisjon</translation>
+    </message>
+    <message>
+        <source>Your team is :</source>
+        <extracomment>Before the drawn club&apos;s name</extracomment>
+        <translation>Ditt lag er:</translation>
     </message>
 </context>
 <context>

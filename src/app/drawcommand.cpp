@@ -103,12 +103,8 @@ public:
         for (const QString& name : p.values(m_nation)) {
             const auto nation = nationNamed(name);
             if (!nation) {
-                QStringList names;
-                for (int n = 0; n < nationCount; ++n)
-                    names << nationName(static_cast<Nation>(n));
-                names.sort();
                 return call.wrongArguments(tr("\"%1\" is not one of the sixteen nations (%2)%3")
-                                               .arg(name, names.join(QStringLiteral(", ")),
+                                               .arg(name, nationNames().join(QStringLiteral(", ")),
                                                     didYouMean(suggestedNation(name))));
             }
             ticked(ticks, *nation) = true;
@@ -142,18 +138,20 @@ public:
             pool = buildDivisionPool(*catalogue, keys);
         }
 
-        const int available = clubsToChooseFrom(pool, count);
-        if (available < std::max(count, minimumDrawSize)) {
+        const DrawOutlook outlook = drawOutlook(pool, count);
+        if (outlook.shortfall != DrawOutlook::Shortfall::None) {
+            const int available = outlook.available;
             QString message =
-                available < count
+                outlook.shortfall == DrawOutlook::Shortfall::FewerThanCount
                     ? tr("only %n club(s) to draw from, fewer than --count %1", nullptr, available)
                           .arg(count)
                     : tr("only %n club(s) to draw from; a draw needs at least two", nullptr,
                          available);
             // The Minimum database may be what limits it.
             if (byNation && database == DatabaseType::Minimum) {
-                const int normal = clubsToChooseFrom(
-                    buildNationPool(*catalogue, ticks, DatabaseType::Normal), count);
+                const int normal =
+                    drawOutlook(buildNationPool(*catalogue, ticks, DatabaseType::Normal), count)
+                        .available;
                 if (normal > available)
                     message += tr("; with --normal there are %n", nullptr, normal);
             }

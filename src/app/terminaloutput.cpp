@@ -2,7 +2,7 @@
 #include "terminaloutput.h"
 
 #include "core/printable.h"
-#include "core/revealschedule.h"
+#include "core/club.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -13,13 +13,6 @@
 #include <algorithm>
 
 namespace clubdraw {
-
-QString didYouMean(const QString& suggestion) {
-    return suggestion.isEmpty()
-               ? QString()
-               : QCoreApplication::translate("TerminalOutput", "; did you mean \"%1\"?")
-                     .arg(suggestion);
-}
 
 void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStream& out,
                 const char* indent) {

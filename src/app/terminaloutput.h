@@ -12,9 +12,6 @@ class QTextStream;
 
 namespace clubdraw {
 
-// "; did you mean "X"?" when there is a likely X.
-QString didYouMean(const QString& suggestion);
-
 // Rows of a name and its counts, the names padded to one column.
 void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStream& out,
                 const char* indent = "");

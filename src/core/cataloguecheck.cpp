@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "cataloguereader.h"
 #include "divisionselection.h"
+#include "namesuggestion.h"
 #include "nationselection.h"
 #include "printable.h"
 #include "runerror.h"
@@ -27,11 +28,7 @@ QString quoted(const QString& text) {
 
 // A UTF-8 sequence of two to four bytes starts at `at`.
 bool utf8SequenceAt(const QByteArray& bytes, qsizetype at) {
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    const int continuations = lead >= 0xC2 && lead <= 0xDF   ? 1
-                              : lead >= 0xE0 && lead <= 0xEF ? 2
-                              : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                             : 0;
+    const int continuations = utf8TrailCount(static_cast<unsigned char>(bytes[at]));
     if (continuations == 0 || at + continuations >= bytes.size())
         return false;
     for (int i = 1; i <= continuations; ++i) {
@@ -77,9 +74,9 @@ public:
         m_report.findings.push_back({kind, line, std::move(text)});
     }
 
-    void check(const Club& record, const CatalogueReader& reader) {
+    void check(const Club& club, const CatalogueReader& reader) {
         const int line = reader.line();
-        if (record.name.isEmpty()) {
+        if (club.name.isEmpty()) {
             // Only the last record may be a terminator; elsewhere it is a lost club.
             m_terminatorLine = line;
             return;
@@ -91,31 +88,23 @@ public:
                 error(line, Catalogue::tooManyClubs({}, reader.record(), line));
             return;
         }
-        checkTexts(record, line);
+        checkTexts(club, line);
         if (!reader.flagWasWholeNumber())
             add(CheckFinding::Kind::Warning, line,
                 tr("the database flag is not a whole number; it reads as %1")
-                    .arg(record.databaseFlag));
+                    .arg(club.databaseFlag));
 
-        const QString clubKey = record.nation + QChar(0x1F) + record.division + QChar(0x1F) +
-                                record.name.trimmed().toCaseFolded();
-        if (const auto first = m_clubLines.constFind(clubKey); first != m_clubLines.cend())
-            add(CheckFinding::Kind::Warning, line,
-                tr("club %1 is listed twice in the division %2 (first on line %3)")
-                    .arg(quoted(record.name), quoted(record.nation + u' ' + record.division))
-                    .arg(*first));
-        else
-            m_clubLines.insert(clubKey, line);
-        checkDivisionLabel(record, line);
+        checkSameClub(club, line);
+        checkDivisionLabel(club, line);
 
         CheckSummary& summary = m_report.summary;
         ++summary.clubs;
-        if (record.inMinimumDatabase())
+        if (club.inMinimumDatabase())
             ++summary.minimumClubs;
-        m_divisions.insert(record.nation + QChar(0x1F) + record.division);
-        if (!m_nations.contains(record.nation))
-            m_nationLines.insert(record.nation, line);
-        ++m_nations[record.nation];
+        m_divisions.insert(club.nation + QChar(0x1F) + club.division);
+        if (!m_nations.contains(club.nation))
+            m_nationLines.insert(club.nation, line);
+        ++m_nations[club.nation];
     }
 
     // Only lines before `before` count: the line of an error is not read to its end.
@@ -145,13 +134,13 @@ public:
     CheckReport finish() {
         for (auto n = m_nations.cbegin(); n != m_nations.cend(); ++n) {
             m_report.summary.clubsPerNation.emplace_back(n.key(), n.value());
-            if (!n.key().isEmpty() && !isDrawnByNation(n.key()))
+            if (!n.key().isEmpty() && !nationOf(n.key()))
                 add(CheckFinding::Kind::Warning, m_nationLines.value(n.key()),
                     //: %1 is the nation; %2 is empty or "; did you mean ...?"
                     tr("the nation %1 is none of the main window's sixteen, so its %n club(s) "
                        "never drawn by nation%2",
                        nullptr, n.value())
-                        .arg(quoted(n.key()), suggestion(n.key())));
+                        .arg(quoted(n.key()), didYouMean(suggestedNation(n.key()))));
         }
         m_report.summary.divisions = static_cast<int>(m_divisions.size());
         if (m_report.summary.clubs == 0)
@@ -164,17 +153,6 @@ public:
     }
 
 private:
-    static bool isDrawnByNation(const QString& nation) {
-        for (int n = 0; n < nationCount; ++n)
-            if (nation == nationName(static_cast<Nation>(n)))
-                return true;
-        return false;
-    }
-
-    static QString suggestion(const QString& nation) {
-        const QString meant = suggestedNation(nation);
-        return meant.isEmpty() ? QString() : tr("; did you mean %1?").arg(quoted(meant));
-    }
 
     void reportTerminator() {
         if (m_terminatorLine == 0)
@@ -184,15 +162,15 @@ private:
         m_terminatorLine = 0;
     }
 
-    void checkTexts(const Club& record, int line) {
-        if (record.nation.isEmpty() || record.division.isEmpty())
+    void checkTexts(const Club& club, int line) {
+        if (club.nation.isEmpty() || club.division.isEmpty())
             add(CheckFinding::Kind::Warning, line,
-                record.nation.isEmpty() && record.division.isEmpty()
+                club.nation.isEmpty() && club.division.isEmpty()
                     ? tr("empty nation and division")
-                : record.nation.isEmpty() ? tr("empty nation")
+                : club.nation.isEmpty() ? tr("empty nation")
                                           : tr("empty division"));
-        const QString* const texts[] = {&record.nation, &record.division, &record.divisionSuffix,
-                                        &record.name};
+        const QString* const texts[] = {&club.nation, &club.division, &club.divisionSuffix,
+                                        &club.name};
         for (int field = 0; field < 4; ++field) {
             if (const QString problem = decodingProblem(*texts[field]); !problem.isEmpty())
                 add(CheckFinding::Kind::Warning, line,
@@ -210,6 +188,29 @@ private:
                                                             .toUpper()
                                                             .rightJustified(4, u'0'))));
         }
+    }
+
+    // The same club twice is one club listed twice (clubIdentity()); a name
+    // that differs only in letter case or blanks is likely the same club too.
+    void checkSameClub(const Club& club, int line) {
+        const QString identity = clubIdentity(club);
+        if (const auto first = m_clubLines.constFind(identity); first != m_clubLines.cend()) {
+            add(CheckFinding::Kind::Warning, line,
+                tr("club %1 of %2 is listed twice (first on line %3)")
+                    .arg(quoted(club.name), quoted(club.nation))
+                    .arg(*first));
+            return;
+        }
+        m_clubLines.insert(identity, line);
+        const QString nearIdentity = club.nation + QChar(0x1F) + club.name.trimmed().toCaseFolded();
+        if (const auto first = m_nearClubs.constFind(nearIdentity); first != m_nearClubs.cend())
+            add(CheckFinding::Kind::Warning, line,
+                tr("club %1 of %2 looks like %3 on line %4: they differ only in letter case or "
+                   "blanks")
+                    .arg(quoted(club.name), quoted(club.nation), quoted(first->name))
+                    .arg(first->line));
+        else
+            m_nearClubs.insert(nearIdentity, {club.name, line});
     }
 
     // "New" + "Zealand Premier" and "New Zealand" + "Premier" read the same in
@@ -247,6 +248,11 @@ private:
     CheckReport m_report;
     int m_terminatorLine = 0;
     QHash<QString, int> m_clubLines;
+    struct NameFirst {
+        QString name;
+        int line;
+    };
+    QHash<QString, NameFirst> m_nearClubs;
     QSet<QString> m_divisions;
     QMap<QString, int> m_nations; // sorted by name
     QHash<QString, int> m_nationLines;
@@ -269,11 +275,11 @@ int CheckReport::count(CheckFinding::Kind kind) const {
 CheckReport checkCatalogue(QByteArrayView bytes) {
     Checker checker;
     CatalogueReader reader(bytes);
-    Club record;
+    Club club;
     int lastErrorLine = 0;
     for (;;) {
         try {
-            const bool more = reader.next(record);
+            const bool more = reader.next(club);
             checker.checkLines(reader.unevenLines());
             if (!more)
                 break;
@@ -287,7 +293,7 @@ CheckReport checkCatalogue(QByteArrayView bytes) {
             reader.skipToNextLine();
             continue;
         }
-        checker.check(record, reader);
+        checker.check(club, reader);
     }
     return checker.finish();
 }

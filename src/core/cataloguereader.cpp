@@ -60,18 +60,11 @@ bool isUtf8WithHighBytes(QByteArrayView bytes) {
             continue;
         }
         high = true;
-        int trail;
-        char32_t code;
-        char32_t least;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            trail = 1, code = lead & 0x1F, least = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            trail = 2, code = lead & 0x0F, least = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            trail = 3, code = lead & 0x07, least = 0x10000;
-        } else {
+        const int trail = utf8TrailCount(lead);
+        if (trail == 0)
             return false;
-        }
+        char32_t code = lead & (0x7F >> (trail + 1));
+        const char32_t least = trail == 1 ? 0x80 : trail == 2 ? 0x800 : 0x10000;
         if (end - p <= trail)
             return false;
         for (int i = 1; i <= trail; ++i) {
@@ -146,7 +139,7 @@ CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
         --m_end;
 }
 
-bool CatalogueReader::next(Club& record) {
+bool CatalogueReader::next(Club& club) {
     m_unevenLines.clear();
     if (atEnd())
         return false;
@@ -160,19 +153,19 @@ bool CatalogueReader::next(Club& record) {
                  tr(": the file ends before the record's five fields"));
         switch (slot) {
         case 0:
-            record.nation = text(field, 0);
+            club.nation = text(field, 0);
             break;
         case 1:
-            record.division = text(field, 1);
+            club.division = text(field, 1);
             break;
         case 2:
-            record.divisionSuffix = text(field, 2);
+            club.divisionSuffix = text(field, 2);
             break;
         case 3:
-            record.databaseFlag = flag(field);
+            club.databaseFlag = flag(field);
             break;
         default:
-            record.name = text(field, 3);
+            club.name = text(field, 3);
         }
     }
     return true;

@@ -37,7 +37,7 @@ public:
     // returns false when only blank lines (or a final Ctrl-Z) are left. Throws RunError
     // 62 (the file ends inside a record, or a quote is never closed and more than blank
     // lines follow its line) or 6 (a flag outside -32768 to 32767).
-    bool next(Club& record);
+    bool next(Club& club);
 
     int record() const { return m_record; } // number of the record last started, from 1
     // Line where that record starts; after a throw, the line the error names.
@@ -110,6 +110,16 @@ QString cataloguePlace(const QString& source, int record, int line);
 
 // Turns Windows-1252 bytes into text.
 QString decodeWindows1252(QByteArrayView bytes);
+
+// The continuation bytes a UTF-8 lead byte announces, 1 to 3; 0 for a byte
+// that cannot start a sequence of two or more (ASCII, a continuation byte,
+// or a lead that could only give an overlong or out-of-range code).
+inline int utf8TrailCount(unsigned char lead) {
+    return lead >= 0xC2 && lead <= 0xDF   ? 1
+           : lead >= 0xE0 && lead <= 0xEF ? 2
+           : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                          : 0;
+}
 // And back; a character that Windows-1252 lacks becomes '?'.
 QByteArray encodeWindows1252(QStringView text);
 

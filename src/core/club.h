@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QChar>
 #include <QString>
 
 #include <cstdint>
@@ -20,5 +21,19 @@ struct Club {
 
     bool operator==(const Club&) const = default;
 };
+
+// The result's division line: "nation, division" then the suffix, straight
+// after the division for Italy, after one blank for every other nation.
+inline QString divisionLine(const Club& club) {
+    const QString separator =
+        club.nation == QStringLiteral("Italy") ? QString() : QStringLiteral(" ");
+    return club.nation + QStringLiteral(", ") + club.division + separator + club.divisionSuffix;
+}
+
+// What makes a club the same club: its nation and its name, compared
+// exactly. Listed twice, in one division or two, it is one club.
+inline QString clubIdentity(const Club& club) {
+    return club.nation + QChar(0x1F) + club.name;
+}
 
 } // namespace clubdraw

@@ -20,8 +20,8 @@ DivisionList collectDivisions(const Catalogue& catalogue) {
     DivisionList result;
     QSet<DivisionKey> seen;
     seen.reserve(catalogue.count());
-    for (const Club& record : catalogue.clubs) {
-        DivisionKey key{record.nation, record.division};
+    for (const Club& club : catalogue.clubs) {
+        DivisionKey key{club.nation, club.division};
         if (seen.contains(key))
             continue;
         seen.insert(key);
@@ -117,9 +117,9 @@ CandidatePool buildDivisionPool(const Catalogue& catalogue, const std::vector<Di
     if (keys.empty())
         return pool;
     const QSet<DivisionKey> wanted(keys.begin(), keys.end());
-    for (const Club& record : catalogue.clubs) {
-        if (wanted.contains(DivisionKey{record.nation, record.division}))
-            pool.add(record);
+    for (const Club& club : catalogue.clubs) {
+        if (wanted.contains(DivisionKey{club.nation, club.division}))
+            pool.add(club);
     }
     return pool;
 }

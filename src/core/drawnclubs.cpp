@@ -10,12 +10,14 @@ namespace clubdraw {
 
 std::vector<Club> differentClubs(const CandidatePool& pool) {
     std::vector<Club> clubs;
-    QSet<std::pair<QString, QString>> seen;
-    for (const Club& record : pool.entries())
-        if (!seen.contains({record.nation, record.name})) {
-            seen.insert({record.nation, record.name});
-            clubs.push_back(record);
+    QSet<QString> seen;
+    for (const Club& club : pool.entries()) {
+        const QString identity = clubIdentity(club);
+        if (!seen.contains(identity)) {
+            seen.insert(identity);
+            clubs.push_back(club);
         }
+    }
     return clubs;
 }
 
@@ -23,8 +25,18 @@ int clubsToChooseFrom(const CandidatePool& pool, int count) {
     return count == 1 ? pool.count() : static_cast<int>(differentClubs(pool).size());
 }
 
+DrawOutlook drawOutlook(const CandidatePool& pool, int count) {
+    const int available = clubsToChooseFrom(pool, count);
+    using Shortfall = DrawOutlook::Shortfall;
+    if (available < count)
+        return {Shortfall::FewerThanCount, available};
+    if (available < minimumDrawSize)
+        return {Shortfall::FewerThanTwo, available};
+    return {Shortfall::None, available};
+}
+
 std::vector<Club> drawClubs(const CandidatePool& pool, int count, RandomSource& random) {
-    if (count < 1 || clubsToChooseFrom(pool, count) < std::max(count, minimumDrawSize))
+    if (count < 1 || drawOutlook(pool, count).shortfall != DrawOutlook::Shortfall::None)
         return {};
     if (count == 1)
         return {pool.at(random.pickIndex(pool.count()))};

@@ -8,19 +8,29 @@
 
 namespace clubdraw {
 
-// The pool's clubs, each once, in pool order: the same nation and club name
-// listed twice are one club.
+// The pool's clubs, each once, in pool order (see clubIdentity()).
 std::vector<Club> differentClubs(const CandidatePool& pool);
 
 // What a draw of `count` clubs chooses from: for one club, the pool's
 // entries, as a window's reveal does; for more, its different clubs.
 int clubsToChooseFrom(const CandidatePool& pool, int count);
 
+// Whether a draw of `count` clubs can be made, and if not, why.
+struct DrawOutlook {
+    enum class Shortfall {
+        None,
+        FewerThanCount, // fewer clubs to choose from than asked for
+        FewerThanTwo,   // a draw needs minimumDrawSize to choose from
+    };
+    Shortfall shortfall;
+    int available; // what the draw chooses from
+};
+DrawOutlook drawOutlook(const CandidatePool& pool, int count);
+
 // Draws `count` clubs. One lands as a window's reveal does: every entry of
 // the pool equally likely, so a club listed twice is twice as likely. More
 // are all different, every club equally likely, since one club cannot go to
-// two managers. Empty when there are fewer than minimumDrawSize, or fewer
-// than `count`, to choose from.
+// two managers. Empty when drawOutlook() finds a shortfall.
 std::vector<Club> drawClubs(const CandidatePool& pool, int count, RandomSource& random);
 
 } // namespace clubdraw

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "namesuggestion.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
@@ -45,6 +47,13 @@ QString nearestName(const QString& name, const QStringList& candidates) {
         }
     }
     return best;
+}
+
+QString didYouMean(const QString& suggestion) {
+    return suggestion.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("NameSuggestion", "; did you mean \"%1\"?")
+                     .arg(suggestion);
 }
 
 } // namespace clubdraw

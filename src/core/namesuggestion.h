@@ -15,4 +15,8 @@ int editDistance(QStringView a, QStringView b);
 // likely slip of the keyboard; empty otherwise. Ties go to the first.
 QString nearestName(const QString& name, const QStringList& candidates);
 
+// "; did you mean "X"?" when there is a likely X, to end a message with;
+// empty otherwise.
+QString didYouMean(const QString& suggestion);
+
 } // namespace clubdraw

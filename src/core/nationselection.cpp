@@ -57,6 +57,21 @@ QString nationCaption(Nation nation) {
     return QCoreApplication::translate("Nation", names[static_cast<int>(nation)]);
 }
 
+QStringList nationNames() {
+    QStringList all;
+    for (const char* n : names)
+        all << QString::fromLatin1(n);
+    all.sort();
+    return all;
+}
+
+std::optional<Nation> nationOf(const QString& catalogueNation) {
+    for (int n = 0; n < nationCount; ++n)
+        if (catalogueNation == QLatin1String(names[n]))
+            return static_cast<Nation>(n);
+    return std::nullopt;
+}
+
 std::optional<Nation> nationNamed(const QString& name) {
     for (int n = 0; n < nationCount; ++n)
         if (name.compare(QLatin1String(names[n]), Qt::CaseInsensitive) == 0)
@@ -71,10 +86,7 @@ QString suggestedNation(const QString& name) {
     for (const Alias& alias : aliases)
         if (trimmed.compare(QLatin1String(alias.name), Qt::CaseInsensitive) == 0)
             return nationName(alias.nation);
-    QStringList all;
-    for (const char* n : names)
-        all << QString::fromLatin1(n);
-    return nearestName(trimmed, all);
+    return nearestName(trimmed, nationNames());
 }
 
 CandidatePool buildNationPool(const Catalogue& catalogue, const NationTicks& ticks,
@@ -84,12 +96,12 @@ CandidatePool buildNationPool(const Catalogue& catalogue, const NationTicks& tic
         if (!ticks[n])
             continue;
         const QString name = nationName(static_cast<Nation>(n));
-        for (const Club& record : catalogue.clubs) {
-            if (record.nation != name)
+        for (const Club& club : catalogue.clubs) {
+            if (club.nation != name)
                 continue;
-            if (type == DatabaseType::Minimum && !record.inMinimumDatabase())
+            if (type == DatabaseType::Minimum && !club.inMinimumDatabase())
                 continue;
-            pool.add(record);
+            pool.add(club);
         }
     }
     return pool;

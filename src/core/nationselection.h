@@ -37,6 +37,11 @@ enum class Nation {
 
 // The catalogue's name of a nation, in English whatever the language.
 QString nationName(Nation nation);
+// The sixteen names, in alphabetical order, for messages that list them.
+QStringList nationNames();
+// The nation a catalogue's nation field names: one of the sixteen names
+// exactly, as the draw compares them.
+std::optional<Nation> nationOf(const QString& catalogueNation);
 // The nation's caption on its check box, in the language in use ("Norge"
 // in Norwegian); the draw matches nationName() all the same.
 QString nationCaption(Nation nation);

@@ -14,13 +14,6 @@ SteadyClock steadyClock() {
     };
 }
 
-QString divisionLine(const Club& record) {
-    const QString separator =
-        record.nation == QStringLiteral("Italy") ? QString() : QStringLiteral(" ");
-    return record.nation + QStringLiteral(", ") + record.division + separator +
-           record.divisionSuffix;
-}
-
 RevealStep RevealSchedule::tick(const CandidatePool& pool, RandomSource& random) {
     RevealStep step;
     if (pool.isEmpty()) {

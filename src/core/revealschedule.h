@@ -36,10 +36,6 @@ struct RevealStep {
     bool finished = false;  // this pick is the result: show it in bold
 };
 
-// "nation, division" then the suffix: straight after the division for
-// Italy, after one blank for every other nation.
-QString divisionLine(const Club& record);
-
 // The slowing slot-machine schedule of one draw window: every tick shows a
 // random pool entry and stretches the wait by a tenth until it reaches
 // 200 ms; the tick that finds it there is the last.

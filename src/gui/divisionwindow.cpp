@@ -49,7 +49,7 @@ void DivisionWindow::buildControls(SteadyClock clock) {
     QLabel* title = makeLabel(this, QStringLiteral("titleLabel"), tr("Clubdraw for CM99/00"),
                               Qt::AlignLeft, garamondBold());
     place(title, 240, 120, 5535, 615);
-    const QFont heading = msSansSerif(8.25, true);
+    const QFont heading = msSansSerif(8.25, Underline::Yes);
     QLabel* allHeading = makeLabel(this, QStringLiteral("allDivisionsHeading"), tr("All divisions"),
                                    Qt::AlignLeft, heading);
     place(allHeading, 120, 720, 2055, 255);
@@ -82,18 +82,11 @@ void DivisionWindow::buildControls(SteadyClock clock) {
     QPushButton* backButton =
         makeButton(this, QStringLiteral("backButton"), tr("Back"), 5880, 6600, 1455, 495);
 
-    const QFont resultFont = msSansSerif(9.75);
-    QLabel* clubCaption = makeLabel(this, QStringLiteral("teamCaption"),
-                                    //: Before the drawn club's name
-                                    tr("Your team is :"), Qt::AlignRight, resultFont);
-    place(clubCaption, 0, 6000, 1935, 375);
-    QLabel* divisionCaption = makeLabel(this, QStringLiteral("divisionCaption"),
-                                        //: Before the drawn club's division line
-                                        tr("in :"), Qt::AlignRight, resultFont);
-    place(divisionCaption, 600, 6480, 1335, 255);
     m_result = new ResultPanel(m_random, std::move(clock), this);
-    m_result->placeLabels(QRect(twips(2040), twips(6000), twips(2775), twips(375)),
-                          QRect(twips(2040), twips(6480), twips(3375), twips(495)), resultFont);
+    m_result->place({twipsRect(0, 6000, 1935, 375), twipsRect(600, 6480, 1335, 255),
+                     twipsRect(2040, 6000, 2775, 375), twipsRect(2040, 6480, 3375, 495)},
+                    //: Before the drawn club's division line
+                    tr("in :"), msSansSerif(9.75));
 
     setTabChain({m_allList, m_selectedList, addButton, addAllButton, removeButton, removeAllButton,
                  findButton, backButton, clearButton});

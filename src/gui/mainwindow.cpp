@@ -151,18 +151,11 @@ void MainWindow::buildControls() {
         makeButton(client, QStringLiteral("quitButton"), tr("Quit"), 6240, 6720, 1335, 495);
 
     const QFont resultFont = msSansSerif(9.75);
-    QLabel* clubCaption = makeLabel(client, QStringLiteral("teamCaption"),
-                                    //: Before the drawn club's name
-                                    tr("Your team is :"), Qt::AlignRight, resultFont);
-    place(clubCaption, 0, 5760, 2175, 375);
-    QLabel* divisionCaption =
-        makeLabel(client, QStringLiteral("divisionCaption"),
-                  //: Before the drawn club's division line; keep the leading blank
-                  tr(" in :"), Qt::AlignRight, resultFont);
-    place(divisionCaption, 840, 6240, 1335, 255);
     m_result = new ResultPanel(*m_random, m_clock, client);
-    m_result->placeLabels(QRect(twips(2280), twips(5760), twips(3135), twips(375)),
-                          QRect(twips(2280), twips(6240), twips(3135), twips(615)), resultFont);
+    m_result->place({twipsRect(0, 5760, 2175, 375), twipsRect(840, 6240, 1335, 255),
+                     twipsRect(2280, 5760, 3135, 375), twipsRect(2280, 6240, 3135, 615)},
+                    //: Before the drawn club's division line; keep the leading blank
+                    tr(" in :"), msSansSerif(9.75));
 
     //: Title of the menu holding the two credit windows
     QMenu* aboutMenu = menuBar()->addMenu(tr("About"));

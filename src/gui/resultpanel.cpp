@@ -10,7 +10,7 @@ namespace clubdraw {
 
 ResultPanel::ResultPanel(RandomSource& random, SteadyClock clock, QWidget* parent)
     : QWidget(parent), m_random(random), m_schedule(std::move(clock)),
-      m_clubLabel(makeLabel(this, QStringLiteral("teamLabel"), QString(), Qt::AlignLeft, QFont())),
+      m_clubLabel(makeLabel(this, QStringLiteral("clubLabel"), QString(), Qt::AlignLeft, QFont())),
       m_divisionLabel(
           makeLabel(this, QStringLiteral("divisionLabel"), QString(), Qt::AlignLeft, QFont())),
       m_timer(new QTimer(this)) {
@@ -27,11 +27,19 @@ ResultPanel::ResultPanel(RandomSource& random, SteadyClock clock, QWidget* paren
     connect(m_timer, &QTimer::timeout, this, &ResultPanel::advanceReveal);
 }
 
-void ResultPanel::placeLabels(const QRect& club, const QRect& division, const QFont& font) {
-    const QRect area = club.united(division);
+void ResultPanel::place(const Places& places, const QString& divisionCaption, const QFont& font) {
+    // The captions stand in the parent, beside the panel, not inside it.
+    QLabel* clubCaption = makeLabel(parentWidget(), QStringLiteral("clubCaption"),
+                                    //: Before the drawn club's name
+                                    tr("Your team is :"), Qt::AlignRight, font);
+    clubCaption->setGeometry(places.clubCaption);
+    makeLabel(parentWidget(), QStringLiteral("divisionCaption"), divisionCaption, Qt::AlignRight,
+              font)
+        ->setGeometry(places.divisionCaption);
+    const QRect area = places.club.united(places.division);
     setGeometry(area);
-    m_clubLabel->setGeometry(club.translated(-area.topLeft()));
-    m_divisionLabel->setGeometry(division.translated(-area.topLeft()));
+    m_clubLabel->setGeometry(places.club.translated(-area.topLeft()));
+    m_divisionLabel->setGeometry(places.division.translated(-area.topLeft()));
     m_clubLabel->setFont(font);
     m_divisionLabel->setFont(font);
 }

@@ -21,8 +21,17 @@ public:
     // `clock` times the reveal; the random source is shared with the owner.
     ResultPanel(RandomSource& random, SteadyClock clock, QWidget* parent);
 
-    // Puts the two labels at these places of the parent, in pixels.
-    void placeLabels(const QRect& club, const QRect& division, const QFont& font);
+    // Where the result goes in the parent, in pixels: each label with its
+    // caption before it.
+    struct Places {
+        QRect clubCaption;
+        QRect divisionCaption;
+        QRect club;
+        QRect division;
+    };
+    // Puts the captions and labels there. The club's caption is "Your team
+    // is :"; each window words the division's its own way.
+    void place(const Places& places, const QString& divisionCaption, const QFont& font);
 
     // The clubs the latest draw that found any handed over.
     const CandidatePool& pool() const { return m_pool; }

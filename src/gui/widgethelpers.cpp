@@ -11,7 +11,7 @@
 namespace clubdraw {
 
 void place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    widget->setGeometry(twipsRect(left, top, width, height));
 }
 
 void resizeClient(QWidget* window, int width, int height) {
@@ -40,25 +40,26 @@ void installFontSubstitutes() {
 
 namespace {
 
-QFont fontOf(const char* family, double points, bool bold, bool underline) {
+QFont fontOf(const char* family, double points, QFont::Weight weight,
+             Underline underline = Underline::No) {
     installFontSubstitutes();
     QFont font(QString::fromLatin1(family));
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(bold);
-    font.setUnderline(underline);
+    font.setWeight(weight);
+    font.setUnderline(underline == Underline::Yes);
     return font;
 }
 
 } // namespace
 
-QFont msSansSerif(double points, bool underline) {
-    return fontOf("MS Sans Serif", points, false, underline);
+QFont msSansSerif(double points, Underline underline) {
+    return fontOf("MS Sans Serif", points, QFont::Normal, underline);
 }
 QFont garamondBold(double points) {
-    return fontOf("Garamond", points, true, false);
+    return fontOf("Garamond", points, QFont::Bold);
 }
 QFont arialBold(double points) {
-    return fontOf("Arial", points, true, false);
+    return fontOf("Arial", points, QFont::Bold);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& caption,

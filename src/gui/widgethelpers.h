@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 #include <initializer_list>
@@ -17,6 +18,11 @@ constexpr int twips(int t) {
     return t / 15;
 }
 
+// A position and size given in twips, in pixels.
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
 // Places a control at a position and size given in twips.
 void place(QWidget* widget, int left, int top, int width, int height);
 // Sizes a window's client area, in twips.
@@ -27,7 +33,8 @@ void installFontSubstitutes();
 
 // Sizes in points as the layouts give them, turned into pixels at 96 dpi so
 // text and the pixel geometry stay in proportion on any screen.
-QFont msSansSerif(double points = 8.25, bool underline = false);
+enum class Underline { No, Yes };
+QFont msSansSerif(double points = 8.25, Underline underline = Underline::No);
 QFont garamondBold(double points = 14.25);
 QFont arialBold(double points = 12);
 

@@ -406,7 +406,7 @@ TEST(CommandLine, checkReportsEveryPlantedProblemWithItsLine) {
     const QString expected[] = {
         file + ":3: error: run-time error 6: Overflow (",
         file + ":4: warning: the nation \"Netherlands\" is none of the main window's sixteen",
-        file + ":6: warning: club \"Arsenal\" is listed twice",
+        file + ":6: warning: club \"Arsenal\" of \"England\" is listed twice",
         file + ":7: error: run-time error 6: Overflow (",
         file + ":9: error: run-time error 62: Input past end of file (",
         file + ": 6 clubs, 3 nations, 3 divisions, 6 clubs in the Minimum database"};
@@ -470,9 +470,10 @@ TEST(CommandLine, catalogueTextCannotDriveTheTerminal) {
         for (const char16_t raw : {u'\x1b', u'\x07', u'\r', u'\x85', u'\x9b', u'\u202e', u'\u200b'})
             EXPECT_FALSE(o.out.contains(QChar(raw)) || o.err.contains(QChar(raw)))
                 << command[0] << " " << int(raw);
-        if (command[0] == QLatin1String("check") || command[0] == QLatin1String("catalogue"))
+        if (command[0] == QLatin1String("check") || command[0] == QLatin1String("catalogue")) {
             EXPECT_TRUE(o.out.contains(QStringLiteral("x\\x1b]0;PWNED\\x07.txt")))
                 << o.out.toStdString();
+        }
     }
     const Outcome drawn =
         run(args({"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2", "--catalogue"})

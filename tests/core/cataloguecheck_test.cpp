@@ -59,10 +59,15 @@ INSTANTIATE_TEST_SUITE_P(
                    Kind::Warning, 1,
                    "its 2 clubs are never drawn by nation; did you mean \"England\"?"},
         FindingRow{"sameClubTwice",
+                   arsenal + chelsea +
+                       line("England", "First Division", "", 1, "Arsenal").toLatin1(),
+                   Kind::Warning, 3,
+                   "club \"Arsenal\" of \"England\" is listed twice (first on line 1)"},
+        FindingRow{"sameClubInAnotherCase",
                    arsenal + chelsea + line("England", "Premier", "", 1, "arsenal ").toLatin1(),
                    Kind::Warning, 3,
-                   "club \"arsenal \" is listed twice in the division \"England Premier\" (first "
-                   "on line 1)"},
+                   "club \"arsenal \" of \"England\" looks like \"Arsenal\" on line 1: they differ "
+                   "only in letter case or blanks"},
         FindingRow{"emptyNation", arsenal + line("", "Premier", "", 0, "Nowhere").toLatin1(),
                    Kind::Warning, 2, "empty nation"},
         FindingRow{"emptyDivision", line("England", "", "", 0, "Nowhere").toLatin1() + arsenal,

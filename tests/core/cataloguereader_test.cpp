@@ -26,10 +26,10 @@ TEST_P(ReaderEncoding, decidesOnceForTheWholeFile) {
     const EncodingRow& row = GetParam();
     CatalogueReader reader(row.bytes);
     EXPECT_EQ(reader.encoding(), row.encoding);
-    Club record;
-    ASSERT_TRUE(reader.next(record));
-    EXPECT_EQ(record.nation, QString::fromUtf16(row.nation));
-    EXPECT_EQ(record.name, QString::fromUtf16(row.club));
+    Club club;
+    ASSERT_TRUE(reader.next(club));
+    EXPECT_EQ(club.nation, QString::fromUtf16(row.nation));
+    EXPECT_EQ(club.name, QString::fromUtf16(row.club));
 }
 
 const QByteArray mark("\xEF\xBB\xBF");
@@ -77,11 +77,11 @@ class ReaderFlag : public ::testing::TestWithParam<FlagRow> {};
 TEST_P(ReaderFlag, saysWhetherTheFlagWasAWholeNumber) {
     const QByteArray bytes = QByteArray("A,B,C,") + GetParam().field + ",D\r\n";
     CatalogueReader reader(bytes);
-    Club record;
-    ASSERT_TRUE(reader.next(record));
-    EXPECT_EQ(record.databaseFlag, GetParam().value);
+    Club club;
+    ASSERT_TRUE(reader.next(club));
+    EXPECT_EQ(club.databaseFlag, GetParam().value);
     EXPECT_EQ(reader.flagWasWholeNumber(), GetParam().whole);
-    EXPECT_EQ(record.name, QStringLiteral("D"));
+    EXPECT_EQ(club.name, QStringLiteral("D"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ReaderFlag,
@@ -106,13 +106,13 @@ TEST(ReaderRecords, numbersRecordsAndLinesAndGoesOnAfterErrors) {
                            "Q,R\r\n");
     CatalogueReader reader(bytes, QStringLiteral("/x/kortliste_eng.txt"));
     QStringList seen;
-    Club record;
+    Club club;
     for (;;) {
         try {
-            if (!reader.next(record))
+            if (!reader.next(club))
                 break;
             seen << QStringLiteral("%1 %2:%3")
-                        .arg(record.name)
+                        .arg(club.name)
                         .arg(reader.record())
                         .arg(reader.line());
         } catch (const RunError& error) {

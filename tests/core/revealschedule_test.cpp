@@ -65,17 +65,6 @@ TEST(RevealSchedule, anEmptyPoolOnlyStops) {
     EXPECT_EQ(random.picksMade, 0);
 }
 
-TEST(DivisionLine, suffixFollowsItalyDirectlyAndOthersAfterABlank) {
-    EXPECT_EQ(divisionLine({"Italy", "Serie C1", "/A", 0, "x"}),
-              QStringLiteral("Italy, Serie C1/A"));
-    EXPECT_EQ(divisionLine({"italy", "Serie C1", "/A", 0, "x"}),
-              QStringLiteral("italy, Serie C1 /A"));
-    EXPECT_EQ(divisionLine({"England", "Premier League", "(level 1)", 0, "x"}),
-              QStringLiteral("England, Premier League (level 1)"));
-    EXPECT_EQ(divisionLine({"England", "Premier League", "", 0, "x"}),
-              QStringLiteral("England, Premier League "));
-}
-
 TEST(TakeDraw, twoClubsStartFewerStopAndAnyClubReplacesThePool) {
     CandidatePool windowPool = poolOf({"Old 1", "Old 2"});
     RevealSchedule schedule;

@@ -2,7 +2,7 @@
 #include "core/cataloguecheck.h"
 #include "core/divisionselection.h"
 #include "core/nationselection.h"
-#include "core/revealschedule.h"
+#include "core/club.h"
 #include "testsupport.h"
 
 #include <QHash>

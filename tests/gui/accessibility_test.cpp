@@ -95,7 +95,7 @@ TEST_F(AccessibilityFixture, everyControlOfEveryWindowHasAName) {
     }
 
     // The result labels read as the club itself, described by what they hold.
-    QLabel* club = child<QLabel>(&window, "teamLabel");
+    QLabel* club = child<QLabel>(&window, "clubLabel");
     EXPECT_EQ(accessible(club)->text(QAccessible::Description), QStringLiteral("Your team"));
     EXPECT_EQ(accessible(child<QLabel>(&window, "divisionLabel"))->text(QAccessible::Description),
               QStringLiteral("Division"));

@@ -38,7 +38,7 @@ QPushButton* button(const QWidget* w, const char* name) {
     return child<QPushButton>(w, name);
 }
 QLabel* clubLabel(const QWidget* w) {
-    return child<QLabel>(w, "teamLabel");
+    return child<QLabel>(w, "clubLabel");
 }
 const CandidatePool& pool(const QWidget* w) {
     return child<ResultPanel>(w, "resultPanel")->pool();

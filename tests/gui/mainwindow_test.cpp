@@ -58,7 +58,7 @@ struct MainWindowFixture : ::testing::Test {
         return child<QAbstractButton>(&window, name);
     }
     ResultPanel* result() const { return child<ResultPanel>(&window, "resultPanel"); }
-    QLabel* clubLabel() const { return child<QLabel>(&window, "teamLabel"); }
+    QLabel* clubLabel() const { return child<QLabel>(&window, "clubLabel"); }
 
     ScriptedRandom* random;
     MainWindow window;

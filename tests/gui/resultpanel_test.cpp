@@ -21,7 +21,7 @@ struct ResultPanelFixture : ::testing::Test {
     explicit ResultPanelFixture(SteadyClock clock = racingClock())
         : panel(random, std::move(clock), &window) {}
 
-    QLabel* club() const { return child<QLabel>(&panel, "teamLabel"); }
+    QLabel* club() const { return child<QLabel>(&panel, "clubLabel"); }
     QLabel* division() const { return child<QLabel>(&panel, "divisionLabel"); }
     bool bold() const { return club()->font().bold() && division()->font().bold(); }
     bool blank() const { return club()->text().isEmpty() && division()->text().isEmpty(); }

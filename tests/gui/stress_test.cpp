@@ -77,7 +77,7 @@ std::uint32_t stressSeed() {
 }
 
 QLabel* clubLabel(const ResultPanel* panel) {
-    return panel->findChild<QLabel*>(QStringLiteral("teamLabel"));
+    return panel->findChild<QLabel*>(QStringLiteral("clubLabel"));
 }
 QLabel* divisionLabel(const ResultPanel* panel) {
     return panel->findChild<QLabel*>(QStringLiteral("divisionLabel"));
