@@ -7,8 +7,6 @@
 # lays out the same tree under DIR.
 include(GNUInstallDirs)
 
-set(CLUBDRAW_APP_ID io.github.clubdraw.clubdraw)
-
 install(TARGETS clubdraw RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/kortliste_eng.txt
         DESTINATION ${CMAKE_INSTALL_DATADIR}/clubdraw)
@@ -17,17 +15,6 @@ install(FILES packaging/${CLUBDRAW_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/${CLUBDRAW_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-
-find_package(Git QUIET)
-function(clubdraw_git_log format out)
-  set(${out} "" PARENT_SCOPE)
-  if(GIT_FOUND)
-    execute_process(COMMAND ${GIT_EXECUTABLE} log -1 ${format}
-                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-                    OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    set(${out} "${value}" PARENT_SCOPE)
-  endif()
-endfunction()
 
 # Who maintains the package, found as Debian's own tools find it: DEBFULLNAME
 # and DEBEMAIL, else the author of the source tree's latest commit.
@@ -43,15 +30,6 @@ else()
 endif()
 set(CLUBDRAW_PACKAGE_MAINTAINER "${clubdraw_maintainer}"
     CACHE STRING "Maintainer named in the Debian package and its changelog")
-
-# The release date the changelog, man page and metainfo give: that of the
-# latest commit, so the same source gives the same package.
-clubdraw_git_log(--format=%aD CLUBDRAW_RELEASE_DATE)
-clubdraw_git_log(--format=%as CLUBDRAW_RELEASE_DAY)
-if(NOT CLUBDRAW_RELEASE_DATE)
-  string(TIMESTAMP CLUBDRAW_RELEASE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
-  string(TIMESTAMP CLUBDRAW_RELEASE_DAY "%Y-%m-%d" UTC)
-endif()
 
 # Files that show the version get it from project().
 set(generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)

@@ -133,9 +133,9 @@ void checkDraws(const Catalogue& catalogue) {
     }
 
     const DivisionList divisions = collectDivisions(catalogue);
-    check(divisions.labels.size() == divisions.keys.size(), "every division has its label");
     QSet<DivisionKey> listed;
-    for (const DivisionKey& key : divisions.keys) {
+    for (const auto& [key, label] : divisions.entries) {
+        check(label == divisionLabel(key), "every division has its label");
         check(!listed.contains(key), "a division is listed once");
         listed.insert(key);
         const CandidatePool pool = buildDivisionPool(catalogue, {key});
@@ -146,7 +146,7 @@ void checkDraws(const Catalogue& catalogue) {
                   "a division pool entry is a club of that division");
     }
     check(listed.size() == clubsPerDivision.size(), "every division of a club is listed");
-    check(buildDivisionPool(catalogue, divisions.keys).count() == clubCount,
+    check(buildDivisionPool(catalogue, divisions.keys()).count() == clubCount,
           "all divisions together hold every club");
 }
 

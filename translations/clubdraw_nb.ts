@@ -699,8 +699,8 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
 <context>
     <name>StartUp</name>
     <message>
-        <source>clubdraw: the window needs a graphical session, and none could be opened; the commands work without one (clubdraw --help)</source>
-        <translation>clubdraw: vinduet trenger en grafisk økt, og ingen kunne åpnes; kommandoene virker uten (clubdraw --help)</translation>
+        <source>the window needs a graphical session, and none could be opened; the commands work without one (%1 --help)</source>
+        <translation>vinduet trenger en grafisk økt, og ingen kunne åpnes; kommandoene virker uten (%1 --help)</translation>
     </message>
 </context>
 <context>
@@ -734,11 +734,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
         <translation>  versjon 3 eller senere</translation>
     </message>
     <message>
-        <source>  No e-mail address yet (as of 12/2026)</source>
-        <extracomment>Credit line; keep the two leading blanks</extracomment>
-        <translation>  Ingen e-postadresse ennå (per 12/2026)</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Om</translation>
     </message>
@@ -750,6 +745,11 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Credits</source>
         <translation>Medvirkende</translation>
+    </message>
+    <message>
+        <source>  No e-mail address yet (as of %1)</source>
+        <extracomment>Credit line; keep the two leading blanks. %1 is the release&apos;s month, as 12/2026</extracomment>
+        <translation>  Ingen e-postadresse ennå (per %1)</translation>
     </message>
 </context>
 <context>

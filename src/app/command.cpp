@@ -5,6 +5,7 @@
 
 #include "core/printable.h"
 #include "core/runerror.h"
+#include "core/version.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -22,7 +23,7 @@ Invocation::Invocation(const QCommandLineParser& parser, QStringList arguments, 
       m_out(out), m_err(err) {}
 
 int reportWrongArguments(QTextStream& err, const QString& message, const QString& usage) {
-    err << "clubdraw: " << printable(message) << '\n' << usage << '\n';
+    err << programName << ": " << printable(message) << '\n' << usage << '\n';
     return exitStatus::wrongArguments;
 }
 
@@ -31,7 +32,7 @@ int Invocation::wrongArguments(const QString& message) const {
 }
 
 int Invocation::failure(const QString& message) const {
-    m_err << "clubdraw: " << printable(message) << '\n';
+    m_err << programName << ": " << printable(message) << '\n';
     return exitStatus::failure;
 }
 

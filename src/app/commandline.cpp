@@ -89,7 +89,7 @@ public:
         if (at > 0)
             text.replace(0, at,
                          QCoreApplication::translate("QCommandLineParser", "Usage: %1")
-                             .arg(QStringLiteral("clubdraw")));
+                             .arg(QLatin1String(programName)));
         return text;
     }
     // "Usage: clubdraw [options] ..."
@@ -215,7 +215,7 @@ int runConsole(const QStringList& arguments, const QString& programFolder, QText
         return exitStatus::success;
     }
     if (parser->isSet(parser.common().version)) {
-        out << "clubdraw " << version << '\n';
+        out << programName << ' ' << version << '\n';
         return exitStatus::success;
     }
     QStringList rest = parser->positionalArguments();

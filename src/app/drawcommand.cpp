@@ -132,7 +132,7 @@ public:
                         tr("no division \"%1\" in %2%3")
                             .arg(label, shownPath(cataloguePath),
                                  didYouMean(nearestName(
-                                     label, QStringList(list.labels.begin(), list.labels.end())))));
+                                     label, list.labels()))));
                 keys.insert(keys.end(), found.begin(), found.end());
             }
             pool = buildDivisionPool(*catalogue, keys);

@@ -81,9 +81,9 @@ private:
         const DivisionList list = collectDivisions(catalogue);
         for (int i = 0; i < list.count(); ++i) {
             const auto at = static_cast<std::size_t>(i);
-            rows.emplace_back(list.labels[at],
+            rows.emplace_back(list.entries[at].label,
                               tr("%n club(s)", nullptr,
-                                 clubCount(buildDivisionPool(catalogue, {list.keys[at]}))));
+                                 clubCount(buildDivisionPool(catalogue, {list.entries[at].key}))));
         }
         return rows;
     }

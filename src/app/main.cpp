@@ -3,13 +3,20 @@
 #include "app/exitstatus.h"
 #include "app/startup.h"
 #include "core/translations.h"
+#include "core/version.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 
+#include <QGuiApplication>
 #include <QTextStream>
 
 int main(int argc, char** argv) {
     using namespace clubdraw;
+    // Wayland compositors match the window to its menu entry and icon by
+    // the desktop file's id.
+    QCoreApplication::setApplicationName(QString::fromLatin1(programName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(version));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopFileId));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

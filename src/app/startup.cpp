@@ -7,6 +7,7 @@
 #include "core/cataloguelocation.h"
 #include "core/randomsource.h"
 #include "core/translations.h"
+#include "core/version.h"
 #include "gui/application.h"
 #include "gui/errorbox.h"
 #include "gui/mainwindow.h"
@@ -39,9 +40,11 @@ void holdWhileOpening(QtMsgType type, const QMessageLogContext&, const QString& 
     }
     installTranslations();
     const QString line =
-        QCoreApplication::translate("StartUp", "clubdraw: the window needs a graphical session, "
-                                               "and none could be opened; the commands work "
-                                               "without one (clubdraw --help)");
+        QLatin1String(programName) + QStringLiteral(": ") +
+        QCoreApplication::translate("StartUp", "the window needs a graphical session, and none "
+                                               "could be opened; the commands work without one "
+                                               "(%1 --help)")
+            .arg(QLatin1String(programName));
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(exitStatus::failure);

@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "printable.h"
 #include "runerror.h"
+#include "core/version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,7 +20,7 @@ namespace clubdraw {
 
 namespace {
 
-const QString dataFolderName = QStringLiteral("clubdraw");
+const QString dataFolderName = QLatin1String(programName);
 
 // The folder for data of the user's own, without the program's name.
 QString userDataHome() {

@@ -31,9 +31,8 @@ public:
     // mark (which is then skipped) or are valid UTF-8 containing a byte above 0x7F;
     // Windows-1252 otherwise.
     explicit CatalogueReader(QByteArrayView bytes, QString source = {});
-    Encoding encoding() const { return m_encoding; }
 
-    // Reads the next record into `record`, records without a club name included;
+    // Reads the next record into `club`, records without a club name included;
     // returns false when only blank lines (or a final Ctrl-Z) are left. Throws RunError
     // 62 (the file ends inside a record, or a quote is never closed and more than blank
     // lines follow its line) or 6 (a flag outside -32768 to 32767).
@@ -61,6 +60,9 @@ public:
     };
     // The uneven lines that the last call of next() finished reading.
     const std::vector<UnevenLine>& unevenLines() const { return m_unevenLines; }
+
+    // Only tests ask which encoding was decided.
+    Encoding encoding() const { return m_encoding; }
 
 private:
     struct Field {

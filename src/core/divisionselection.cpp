@@ -25,28 +25,44 @@ DivisionList collectDivisions(const Catalogue& catalogue) {
         if (seen.contains(key))
             continue;
         seen.insert(key);
-        result.labels.push_back(divisionLabel(key));
-        result.keys.push_back(std::move(key));
+        QString label = divisionLabel(key);
+        result.entries.push_back({std::move(key), std::move(label)});
     }
     return result;
 }
 
+QStringList DivisionList::labels() const {
+    QStringList all;
+    all.reserve(count());
+    for (const Division& division : entries)
+        all << division.label;
+    return all;
+}
+
+std::vector<DivisionKey> DivisionList::keys() const {
+    std::vector<DivisionKey> all;
+    all.reserve(entries.size());
+    for (const Division& division : entries)
+        all.push_back(division.key);
+    return all;
+}
+
 std::vector<DivisionKey> divisionsLabelled(const DivisionList& divisions, const QString& label) {
     std::vector<DivisionKey> keys;
-    for (std::size_t i = 0; i < divisions.labels.size(); ++i)
-        if (divisions.labels[i] == label)
-            keys.push_back(divisions.keys[i]);
+    for (const Division& division : divisions.entries)
+        if (division.label == label)
+            keys.push_back(division.key);
     return keys;
 }
 
 DivisionSelection::DivisionSelection(const DivisionList& divisions)
     : m_divisions(divisions), m_isSelected(static_cast<std::size_t>(divisions.count()), 0) {}
 
-std::vector<QString> DivisionSelection::selectedLabels() const {
-    std::vector<QString> labels;
-    labels.reserve(m_selected.size());
+QStringList DivisionSelection::selectedLabels() const {
+    QStringList labels;
+    labels.reserve(static_cast<qsizetype>(m_selected.size()));
     for (int i : m_selected)
-        labels.push_back(m_divisions.labels[static_cast<std::size_t>(i)]);
+        labels << m_divisions.at(i).label;
     return labels;
 }
 
@@ -54,15 +70,15 @@ std::vector<DivisionKey> DivisionSelection::selectedKeys() const {
     std::vector<DivisionKey> keys;
     keys.reserve(m_selected.size());
     for (int i : m_selected)
-        keys.push_back(m_divisions.keys[static_cast<std::size_t>(i)]);
+        keys.push_back(m_divisions.at(i).key);
     return keys;
 }
 
 bool DivisionSelection::sortsBefore(int a, int b) const {
     // Alphabetical, case folded first; ties keep a fixed order so two
     // divisions with equal labels stay put.
-    const QString& la = m_divisions.labels[static_cast<std::size_t>(a)];
-    const QString& lb = m_divisions.labels[static_cast<std::size_t>(b)];
+    const QString& la = m_divisions.at(a).label;
+    const QString& lb = m_divisions.at(b).label;
     if (int c = QString::compare(la, lb, Qt::CaseInsensitive))
         return c < 0;
     if (int c = QString::compare(la, lb, Qt::CaseSensitive))

@@ -5,6 +5,7 @@
 #include "catalogue.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -23,13 +24,19 @@ size_t qHash(const DivisionKey& key, size_t seed = 0) noexcept;
 // Shown as nation, one blank, division; nothing trimmed.
 QString divisionLabel(const DivisionKey& key);
 
-// The distinct divisions of the catalogue's clubs in first-occurrence
-// order, with their labels (parallel vectors).
-struct DivisionList {
-    std::vector<DivisionKey> keys;
-    std::vector<QString> labels;
+struct Division {
+    DivisionKey key;
+    QString label; // divisionLabel(key)
+};
 
-    int count() const { return static_cast<int>(keys.size()); }
+// The distinct divisions of the catalogue's clubs in first-occurrence order.
+struct DivisionList {
+    std::vector<Division> entries;
+
+    int count() const { return static_cast<int>(entries.size()); }
+    const Division& at(int i) const { return entries[static_cast<std::size_t>(i)]; }
+    QStringList labels() const;
+    std::vector<DivisionKey> keys() const;
 };
 
 DivisionList collectDivisions(const Catalogue& catalogue);
@@ -46,10 +53,9 @@ class DivisionSelection {
 public:
     explicit DivisionSelection(const DivisionList& divisions);
 
-    const DivisionList& divisions() const { return m_divisions; }
-    // Indexes into divisions(), in the order the selected list shows them.
+    // Indexes into the DivisionList, in the order the selected list shows them.
     const std::vector<int>& selected() const { return m_selected; }
-    std::vector<QString> selectedLabels() const;
+    QStringList selectedLabels() const;
     std::vector<DivisionKey> selectedKeys() const;
 
     // ">" and a double-click in "All divisions": `allRow` is the entry

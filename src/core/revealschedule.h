@@ -51,8 +51,6 @@ public:
     }
     void stop() { m_intervalMs = 0; }
     bool isRunning() const { return m_intervalMs > 0; }
-    int intervalMs() const { return m_intervalMs; }
-    float revealInterval() const { return m_revealInterval; }
 
     // One tick. An empty pool only ends the reveal, showing nothing.
     RevealStep tick(const CandidatePool& pool, RandomSource& random);
@@ -63,6 +61,11 @@ public:
     // After a stall the remaining ticks keep their requested intervals from
     // the tick that came late.
     int waitMs() const;
+
+    // Only tests look inside: the interval as the timer asks for it, and the
+    // growing single-precision value it is cut from.
+    int intervalMs() const { return m_intervalMs; }
+    float revealInterval() const { return m_revealInterval; }
 
 private:
     SteadyClock m_clock;

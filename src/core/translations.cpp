@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "translations.h"
 
+#include "core/version.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
@@ -19,7 +21,7 @@ std::unique_ptr<QTranslator> programTranslation(const QLocale& locale) {
         if (QLocale(language).language() == QLocale::NorwegianNynorsk)
             names << QStringLiteral("nb");
         for (const QString& name : names)
-            if (translator->load(QStringLiteral("clubdraw_") + name, QStringLiteral(":/i18n")))
+            if (translator->load(QLatin1String(programName) + u'_' + name, QStringLiteral(":/i18n")))
                 return translator;
     }
     return nullptr;

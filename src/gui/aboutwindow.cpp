@@ -5,6 +5,7 @@
 #include "printbox.h"
 #include "widgethelpers.h"
 
+#include <QDate>
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,8 +22,10 @@ QStringList AboutWindow::creditLines() {
             tr("  Free software under the GNU GPL,"),
             //: Credit line; keep the two leading blanks
             tr("  version 3 or later"), QString(),
-            //: Credit line; keep the two leading blanks
-            tr("  No e-mail address yet (as of 12/2026)")};
+            //: Credit line; keep the two leading blanks. %1 is the release's month, as 12/2026
+            tr("  No e-mail address yet (as of %1)")
+                .arg(QDate::fromString(QLatin1String(releaseDay), Qt::ISODate)
+                         .toString(QStringLiteral("MM/yyyy")))};
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : CreditsWindow(creditLines(), parent) {

@@ -108,15 +108,14 @@ void DivisionWindow::loadDivisions() {
     m_random.reseedFromClock();
     m_divisions = collectDivisions(m_catalogue);
     m_selection = std::make_unique<DivisionSelection>(m_divisions);
-    m_allList->addItems(QStringList(m_divisions.labels.begin(), m_divisions.labels.end()));
+    m_allList->addItems(m_divisions.labels());
 }
 
 void DivisionWindow::showSelected() {
     // Rebuilt whole: the order is the selection's, and no entry stays
     // selected, so the next ">" adds rather than replaces.
-    const std::vector<QString> labels = m_selection->selectedLabels();
     m_selectedList->clear();
-    m_selectedList->addItems(QStringList(labels.begin(), labels.end()));
+    m_selectedList->addItems(m_selection->selectedLabels());
 }
 
 void DivisionWindow::addDivision() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errorbox.h"
 
+#include "core/version.h"
+
 #include <QMessageBox>
 
 #include <cstdio>
@@ -27,7 +29,7 @@ ErrorBox::ScopedHook::~ScopedHook() {
 }
 
 void ErrorBox::report(const RunError& error) {
-    const QString line = QStringLiteral("clubdraw: ") + error.oneLine();
+    const QString line = QLatin1String(programName) + QStringLiteral(": ") + error.oneLine();
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
     if (hook()) {

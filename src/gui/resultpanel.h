@@ -33,7 +33,8 @@ public:
     // is :"; each window words the division's its own way.
     void place(const Places& places, const QString& divisionCaption, const QFont& font);
 
-    // The clubs the latest draw that found any handed over.
+    // Only tests look inside: the clubs the latest draw that found any
+    // handed over, and whether a reveal runs.
     const CandidatePool& pool() const { return m_pool; }
     bool isRevealing() const { return m_schedule.isRunning(); }
 

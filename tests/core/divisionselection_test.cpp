@@ -11,10 +11,6 @@ using clubdraw::testing::line;
 
 namespace {
 
-QStringList texts(const std::vector<QString>& labels) {
-    return QStringList(labels.begin(), labels.end());
-}
-
 TEST(CollectDivisions, listsEachPairOnceInFileOrder) {
     const QString terminator = line("", "", "", 0, "");
     const struct {
@@ -42,7 +38,7 @@ TEST(CollectDivisions, listsEachPairOnceInFileOrder) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(texts(collectDivisions(catalogueOf(r.lines)).labels), r.labels);
+        EXPECT_EQ(collectDivisions(catalogueOf(r.lines)).labels(), r.labels);
     }
 }
 
@@ -67,18 +63,18 @@ TEST(DivisionSelection, addKeepsItSortedReplacesTheHighlightedEntryAndIgnoresRep
     for (int row : {0, 2, 3})
         EXPECT_TRUE(selection.addOne(row, -1));
     const QStringList sorted = {"argentina Primera", "Brazil Serie A", "Scotland Premier"};
-    EXPECT_EQ(texts(selection.selectedLabels()), sorted);
+    EXPECT_EQ(selection.selectedLabels(), sorted);
     // Already selected: no second entry, and no replacement either.
     EXPECT_FALSE(selection.addOne(0, -1));
     EXPECT_FALSE(selection.addOne(0, 0));
-    EXPECT_EQ(texts(selection.selectedLabels()), sorted);
+    EXPECT_EQ(selection.selectedLabels(), sorted);
 
     // The highlighted entry is replaced, and can come back later.
     EXPECT_TRUE(selection.addOne(4, 1));
-    EXPECT_EQ(texts(selection.selectedLabels()),
+    EXPECT_EQ(selection.selectedLabels(),
               (QStringList{"argentina Primera", "England Division 1", "Scotland Premier"}));
     EXPECT_TRUE(selection.addOne(2, -1));
-    EXPECT_EQ(texts(selection.selectedLabels()),
+    EXPECT_EQ(selection.selectedLabels(),
               (QStringList{"argentina Primera", "Brazil Serie A", "England Division 1",
                            "Scotland Premier"}));
 }
@@ -91,13 +87,13 @@ TEST(DivisionSelection, removeOneSelectAllAndRemoveAll) {
     EXPECT_FALSE(selection.removeOne(-1));
     EXPECT_FALSE(selection.removeOne(2));
     EXPECT_TRUE(selection.removeOne(1));
-    EXPECT_EQ(texts(selection.selectedLabels()), QStringList{"England Division 1"});
+    EXPECT_EQ(selection.selectedLabels(), QStringList{"England Division 1"});
 
     const QStringList allSorted = {"argentina Primera", "Brazil Serie A", "England Division 1",
                                    "England Premier", "Scotland Premier"};
     selection.selectAll();
     selection.selectAll();
-    EXPECT_EQ(texts(selection.selectedLabels()), allSorted);
+    EXPECT_EQ(selection.selectedLabels(), allSorted);
     selection.removeAll();
     EXPECT_TRUE(selection.selected().empty());
     EXPECT_TRUE(selection.addOne(0, -1)); // removed divisions can be added again
@@ -126,7 +122,7 @@ TEST(DivisionPool, eachEntryDrawsItsOwnNationAndDivision) {
          line("Northern Ireland", "Irish League", "", 0, "Glentoran"),
          line("A B", "C", "", 0, "T2"), line("A", "B C", "", 0, "U2")});
     const DivisionList divisions = collectDivisions(catalogue);
-    EXPECT_EQ(texts(divisions.labels),
+    EXPECT_EQ(divisions.labels(),
               (QStringList{"Northern Ireland Irish League", "England  Premier", "England Premier",
                            "England Premier ", "A B C", "A B C"}));
     const QStringList pools[] = {
@@ -141,7 +137,7 @@ TEST(DivisionPool, eachEntryDrawsItsOwnNationAndDivision) {
     DivisionSelection both(divisions);
     EXPECT_TRUE(both.addOne(4, -1));
     EXPECT_TRUE(both.addOne(5, -1));
-    EXPECT_EQ(texts(both.selectedLabels()), (QStringList{"A B C", "A B C"}));
+    EXPECT_EQ(both.selectedLabels(), (QStringList{"A B C", "A B C"}));
     EXPECT_EQ(clubNames(buildDivisionPool(catalogue, both.selectedKeys())),
               (QStringList{"T1", "U1", "T2", "U2"}));
 }

@@ -69,7 +69,7 @@ TEST(ShippedCatalogue, everyDivisionIsListedOnceAndANonAsciiClubReadsRight) {
         pairs.insert(r.nation + QChar(0) + r.division);
     const DivisionList divisions = collectDivisions(shipped());
     ASSERT_EQ(divisions.count(), pairs.size());
-    for (const DivisionKey& key : divisions.keys)
+    for (const DivisionKey& key : divisions.keys())
         EXPECT_TRUE(pairs.contains(key.nation + QChar(0) + key.division));
 
     NationTicks denmark{};

@@ -194,8 +194,8 @@ protected:
         for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
             std::vector<DivisionKey> holders;
             for (int i = 0; i < divisions.count(); ++i)
-                if (divisions.labels[static_cast<std::size_t>(i)] == it.key())
-                    holders.push_back(divisions.keys[static_cast<std::size_t>(i)]);
+                if (divisions.at(i).label == it.key())
+                    holders.push_back(divisions.at(i).key);
             std::vector<std::vector<DivisionKey>> extended;
             for (unsigned mask = 0; mask < (1u << holders.size()); ++mask) {
                 if (std::popcount(mask) != it.value())
@@ -299,7 +299,7 @@ protected:
 
     void checkDivisionLists(const DivisionWindow* window) {
         EXPECT_EQ(texts(control<QListWidget>(window, "allDivisionsList")),
-                  QStringList(divisions.labels.begin(), divisions.labels.end()));
+                  divisions.labels());
         const QStringList selected = texts(control<QListWidget>(window, "selectedDivisionsList"));
         for (int i = 0; i + 1 < selected.size(); ++i) {
             const int folded = QString::compare(selected[i], selected[i + 1], Qt::CaseInsensitive);
@@ -309,7 +309,7 @@ protected:
         }
         for (const QString& label : selected)
             EXPECT_LE(selected.count(label),
-                      std::count(divisions.labels.begin(), divisions.labels.end(), label))
+                      divisions.labels().count(label))
                 << "listed twice: " << label.toStdString();
     }
 
