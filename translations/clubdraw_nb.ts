@@ -333,6 +333,17 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
     </message>
 </context>
 <context>
+    <name>Command</name>
+    <message>
+        <source>%1 %2 is too large; the largest is %3</source>
+        <translation>%1 %2 er for stort; det største er %3</translation>
+    </message>
+    <message>
+        <source>%1 wants a whole number from %2 up, not &apos;%3&apos;</source>
+        <translation>%1 krever et heltall fra og med %2, ikke «%3»</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Draws a random football club to manage. Without a command it opens the
@@ -489,17 +500,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
             <numerusform>; med --normal er det %n</numerusform>
             <numerusform>; med --normal er det %n</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>Invocation</name>
-    <message>
-        <source>%1 %2 is too large; the largest is %3</source>
-        <translation>%1 %2 er for stort; det største er %3</translation>
-    </message>
-    <message>
-        <source>%1 wants a whole number from %2 up, not &apos;%3&apos;</source>
-        <translation>%1 krever et heltall fra og med %2, ikke «%3»</translation>
     </message>
 </context>
 <context>

@@ -56,56 +56,57 @@ public:
                        tr("With --copy: replace a copy you already have (your edits are lost)."))});
     }
 
-    int run(const Invocation& call) const override {
-        if (!call.arguments().isEmpty())
-            return call.wrongArguments(
-                tr("unexpected argument '%1'").arg(call.arguments().first()));
-        const bool copy = call.parser().isSet(m_copy);
-        if (call.parser().isSet(m_force) && !copy)
-            return call.wrongArguments(tr("--force goes with --copy"));
+    int run(const QCommandLineParser& parsed, const QStringList& arguments,
+            const CommonArguments& common, const Console& console) const override {
+        if (!arguments.isEmpty())
+            return console.wrongArguments(tr("unexpected argument '%1'").arg(arguments.first()));
+        const bool copy = parsed.isSet(m_copy);
+        const bool force = parsed.isSet(m_force);
+        if (force && !copy)
+            return console.wrongArguments(tr("--force goes with --copy"));
         if (copy)
-            return copyCatalogue(call, call.parser().isSet(m_force));
-        const std::optional<CatalogueFile> inUse = call.findCatalogue();
+            return copyCatalogue(common, force, console);
+        const std::optional<CatalogueFile> inUse = findCatalogue(common, console);
         if (!inUse)
             return exitStatus::failure;
-        call.out() << printable(shownPath(inUse->path)) << '\n';
+        console.out() << printable(shownPath(inUse->path)) << '\n';
         return exitStatus::success;
     }
 
 private:
-    int copyCatalogue(const Invocation& call, bool force) const {
+    int copyCatalogue(const CommonArguments& common, bool force, const Console& console) const {
         const QString target = userCataloguePath();
         if (target.isEmpty())
-            return call.failure(tr("you have no data folder of your own to copy into: set HOME, "
-                                   "or XDG_DATA_HOME, to a full path; nothing copied"));
+            return console.failure(tr("you have no data folder of your own to copy into: set HOME, "
+                                      "or XDG_DATA_HOME, to a full path; nothing copied"));
         // --force may replace a broken copy of one's own, so it takes the
         // copy as it lies; without it, a broken copy is the error to report.
         const std::optional<CatalogueFile> inUse =
-            force ? call.locateCatalogue() : call.findCatalogue();
+            force ? locateCatalogue(common, console) : findCatalogue(common, console);
         if (!inUse)
             return exitStatus::failure;
         if (inUse->origin == CatalogueOrigin::BesideProgram)
-            return call.failure(tr("the catalogue in use, %1, lies beside the program "
-                                   "and is the one to edit; nothing copied")
-                                    .arg(shownPath(inUse->path)));
+            return console.failure(tr("the catalogue in use, %1, lies beside the program "
+                                      "and is the one to edit; nothing copied")
+                                       .arg(shownPath(inUse->path)));
         const QFileInfo existing(target);
         QString source = inUse->path;
         if (inUse->origin == CatalogueOrigin::UserData) {
             // A fresh copy over one's own copy starts again from the
             // catalogue installed with the program.
             if (!force)
-                return call.failure(tr("%1 is already your own copy and the one in "
-                                       "use; edit it, or add --force to replace it "
-                                       "with the installed catalogue")
-                                        .arg(shownPath(target)));
-            source = installedCatalogue(call.programFolder());
+                return console.failure(tr("%1 is already your own copy and the one in "
+                                          "use; edit it, or add --force to replace it "
+                                          "with the installed catalogue")
+                                           .arg(shownPath(target)));
+            source = installedCatalogue(common.programFolder);
             if (source.isEmpty())
-                return call.failure(
+                return console.failure(
                     tr("no installed catalogue to replace %1 with").arg(shownPath(target)));
         } else if ((existing.exists() || existing.isSymLink()) && !force) {
-            return call.failure(tr("%1 already exists; add --force to replace it "
-                                   "(your edits in it are lost)")
-                                    .arg(shownPath(target)));
+            return console.failure(tr("%1 already exists; add --force to replace it "
+                                      "(your edits in it are lost)")
+                                       .arg(shownPath(target)));
         }
 
         // A copy that links elsewhere is replaced where it really lies, and
@@ -113,32 +114,32 @@ private:
         QString written = target;
         if (existing.isSymLink()) {
             if (!existing.exists())
-                return call.failure(
+                return console.failure(
                     tr("%1 is a link to %2, which is missing; mount it or "
                        "remove the link; nothing copied")
                         .arg(shownPath(target), shownPath(existing.symLinkTarget())));
             written = existing.canonicalFilePath();
         }
         if (QFileInfo::exists(written) && !QFileInfo(written).isFile())
-            return call.failure(
+            return console.failure(
                 tr("%1 is not a regular file; remove it; nothing copied").arg(shownPath(written)));
 
         QByteArray bytes;
         try {
             bytes = Catalogue::readFile(source);
         } catch (const RunError& error) {
-            return call.failure(error.oneLine());
+            return console.failure(error.oneLine());
         }
         const QString folder = QFileInfo(written).absolutePath();
         if (const QString why = madeFolder(folder); !why.isEmpty())
-            return call.failure(
+            return console.failure(
                 tr("cannot make the folder %1: %2; nothing copied").arg(shownPath(folder), why));
         // Written whole or not at all: a failed copy never leaves half a catalogue.
         QSaveFile file(written);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            return call.failure(tr("cannot write %1: %2; nothing copied")
-                                    .arg(shownPath(written), file.errorString()));
-        call.out() << printable(shownPath(written)) << '\n';
+            return console.failure(tr("cannot write %1: %2; nothing copied")
+                                       .arg(shownPath(written), file.errorString()));
+        console.out() << printable(shownPath(written)) << '\n';
         return exitStatus::success;
     }
 

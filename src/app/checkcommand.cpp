@@ -41,21 +41,21 @@ public:
                                          "the summary counts them all."))});
     }
 
-    int run(const Invocation& call) const override {
-        const QStringList& arguments = call.arguments();
+    int run(const QCommandLineParser& parsed, const QStringList& arguments,
+            const CommonArguments& common, const Console& console) const override {
         if (arguments.size() > 1)
-            return call.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
-        if (!arguments.isEmpty() && call.parser().isSet(QStringLiteral("catalogue")))
-            return call.wrongArguments(
+            return console.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
+        if (!arguments.isEmpty() && !common.givenCatalogue.isEmpty())
+            return console.wrongArguments(
                 tr("give the catalogue as FILE or with --catalogue, not both"));
-        const std::optional<int> maxFindings =
-            call.wholeNumber(m_maxFindings, defaultMaxFindings, 0, std::numeric_limits<int>::max());
+        const std::optional<int> maxFindings = wholeNumber(
+            parsed, m_maxFindings, defaultMaxFindings, 0, std::numeric_limits<int>::max(), console);
         if (!maxFindings)
             return exitStatus::wrongArguments;
         QString path;
         if (!arguments.isEmpty())
             path = arguments.first();
-        else if (const std::optional<CatalogueFile> file = call.findCatalogue())
+        else if (const std::optional<CatalogueFile> file = findCatalogue(common, console))
             path = file->path;
         else
             return exitStatus::failure;
@@ -63,16 +63,16 @@ public:
         const CheckReport report = checkCatalogueFile(path);
         // The name as given, for editors to open; a hostile one cannot drive the terminal.
         const QString file = printable(path);
-        printFindings(report, file, *maxFindings, call.out());
-        printSummary(report.summary, file, call.out());
+        printFindings(report, file, *maxFindings, console.out());
+        printSummary(report.summary, file, console.out());
         const int errors = report.count(CheckFinding::Kind::Error);
         const int warnings = report.count(CheckFinding::Kind::Warning);
         if (errors + warnings == 0)
-            call.out() << tr("No problems found.") << '\n';
+            console.out() << tr("No problems found.") << '\n';
         else
-            call.out() << tr("%n error(s)", nullptr, errors) << ", "
-                       << tr("%n warning(s)", nullptr, warnings) << ".\n";
-        const bool failed = errors > 0 || (warnings > 0 && call.parser().isSet(m_strict));
+            console.out() << tr("%n error(s)", nullptr, errors) << ", "
+                          << tr("%n warning(s)", nullptr, warnings) << ".\n";
+        const bool failed = errors > 0 || (warnings > 0 && parsed.isSet(m_strict));
         return failed ? exitStatus::failure : exitStatus::success;
     }
 

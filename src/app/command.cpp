@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command.h"
 
-#include "exitstatus.h"
-
 #include "core/printable.h"
 #include "core/runerror.h"
 #include "core/version.h"
@@ -15,32 +13,63 @@
 
 namespace clubdraw {
 
-Invocation::Invocation(const QCommandLineParser& parser, QStringList arguments, QString usage,
-                       QString programFolder, QString givenCatalogue, QTextStream& out,
-                       QTextStream& err)
-    : m_parser(parser), m_arguments(std::move(arguments)), m_usage(std::move(usage)),
-      m_programFolder(std::move(programFolder)), m_givenCatalogue(std::move(givenCatalogue)),
-      m_out(out), m_err(err) {}
+Console::Console(QTextStream& out, QTextStream& err, QString usage)
+    : m_out(out), m_err(err), m_usage(std::move(usage)) {}
 
-int reportWrongArguments(QTextStream& err, const QString& message, const QString& usage) {
-    err << programName << ": " << printable(message) << '\n' << usage << '\n';
+int Console::wrongArguments(const QString& message) const {
+    m_err << programName << ": " << printable(message) << '\n' << m_usage << '\n';
     return exitStatus::wrongArguments;
 }
 
-int Invocation::wrongArguments(const QString& message) const {
-    return reportWrongArguments(m_err, message, m_usage);
-}
-
-int Invocation::failure(const QString& message) const {
+int Console::failure(const QString& message) const {
     m_err << programName << ": " << printable(message) << '\n';
     return exitStatus::failure;
 }
 
-std::optional<int> Invocation::wholeNumber(const QCommandLineOption& option, int byDefault,
-                                           int least, int most) const {
-    if (!m_parser.isSet(option))
+namespace {
+
+template <typename Find> std::optional<CatalogueFile> reported(const Console& console, Find find) {
+    try {
+        return find();
+    } catch (const RunError& error) {
+        console.failure(error.oneLine());
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<CatalogueFile> findCatalogue(const CommonArguments& common, const Console& console) {
+    return reported(console, [&] {
+        return clubdraw::findCatalogue(common.programFolder, common.givenCatalogue);
+    });
+}
+
+std::optional<CatalogueFile> locateCatalogue(const CommonArguments& common,
+                                             const Console& console) {
+    return reported(console, [&] {
+        return clubdraw::locateCatalogue(common.programFolder, common.givenCatalogue);
+    });
+}
+
+std::optional<LoadedCatalogue> loadCatalogue(const CommonArguments& common,
+                                             const Console& console) {
+    const std::optional<CatalogueFile> file = findCatalogue(common, console);
+    if (!file)
+        return std::nullopt;
+    try {
+        return LoadedCatalogue{file->path, Catalogue::load(file->path)};
+    } catch (const RunError& error) {
+        console.failure(error.oneLine());
+        return std::nullopt;
+    }
+}
+
+std::optional<int> wholeNumber(const QCommandLineParser& parsed, const QCommandLineOption& option,
+                               int byDefault, int least, int most, const Console& console) {
+    if (!parsed.isSet(option))
         return byDefault;
-    const QString text = m_parser.value(option);
+    const QString text = parsed.value(option);
     const QString name = QStringLiteral("--") + option.names().constLast();
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
@@ -49,47 +78,21 @@ std::optional<int> Invocation::wholeNumber(const QCommandLineOption& option, int
         return c >= u'0' && c <= u'9';
     });
     if ((ok && value > most) || (!ok && digitsOnly)) {
-        wrongArguments(tr("%1 %2 is too large; the largest is %3").arg(name, text).arg(most));
+        console.wrongArguments(
+            QCoreApplication::translate("Command", "%1 %2 is too large; the largest is %3")
+                .arg(name, text)
+                .arg(most));
         return std::nullopt;
     }
     if (!ok || value < least) {
-        wrongArguments(
-            tr("%1 wants a whole number from %2 up, not '%3'").arg(name).arg(least).arg(text));
+        console.wrongArguments(
+            QCoreApplication::translate("Command", "%1 wants a whole number from %2 up, not '%3'")
+                .arg(name)
+                .arg(least)
+                .arg(text));
         return std::nullopt;
     }
     return static_cast<int>(value);
-}
-
-std::optional<CatalogueFile> Invocation::findCatalogue() const {
-    try {
-        return clubdraw::findCatalogue(m_programFolder, m_givenCatalogue);
-    } catch (const RunError& error) {
-        failure(error.oneLine());
-        return std::nullopt;
-    }
-}
-
-std::optional<CatalogueFile> Invocation::locateCatalogue() const {
-    try {
-        return clubdraw::locateCatalogue(m_programFolder, m_givenCatalogue);
-    } catch (const RunError& error) {
-        failure(error.oneLine());
-        return std::nullopt;
-    }
-}
-
-std::optional<Catalogue> Invocation::loadCatalogue(QString* path) const {
-    const std::optional<CatalogueFile> file = findCatalogue();
-    if (!file)
-        return std::nullopt;
-    if (path)
-        *path = file->path;
-    try {
-        return Catalogue::load(file->path);
-    } catch (const RunError& error) {
-        failure(error.oneLine());
-        return std::nullopt;
-    }
 }
 
 QCommandLineOption described(QCommandLineOption option, const QString& description) {

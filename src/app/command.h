@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exitstatus.h"
+
 #include "core/catalogue.h"
 #include "core/cataloguelocation.h"
 
@@ -18,52 +20,29 @@ class QTextStream;
 
 namespace clubdraw {
 
-// What a command runs with besides its own options.
-class Invocation {
-    Q_DECLARE_TR_FUNCTIONS(Invocation)
-
+// Where a command reports to: its output, and one line on stderr for a
+// mistake in the arguments or a failure.
+class Console {
 public:
-    Invocation(const QCommandLineParser& parser, QStringList arguments, QString usage,
-               QString programFolder, QString givenCatalogue, QTextStream& out, QTextStream& err);
+    Console(QTextStream& out, QTextStream& err, QString usage);
 
-    const QCommandLineParser& parser() const { return m_parser; }
-    // Positional, after the command's name.
-    const QStringList& arguments() const { return m_arguments; }
-    const QString& programFolder() const { return m_programFolder; }
     QTextStream& out() const { return m_out; }
-
-    // Reports wrong arguments: one line naming the mistake, then the usage
-    // line. Returns the exit status.
+    // One line naming the mistake, then the usage line. Returns the exit status.
     int wrongArguments(const QString& message) const;
-    // Reports why the command failed. Returns the exit status.
+    // One line saying why the command failed. Returns the exit status.
     int failure(const QString& message) const;
 
-    // The option's whole number from `least` to `most`, `byDefault` when
-    // it is not given; nothing after reporting a wrong one.
-    std::optional<int> wholeNumber(const QCommandLineOption& option, int byDefault, int least,
-                                   int most) const;
-
-    // The catalogue in use: --catalogue FILE or the first one found.
-    // Nothing after reporting that there is none.
-    std::optional<CatalogueFile> findCatalogue() const;
-    // The same without making sure it is a file that can be read.
-    std::optional<CatalogueFile> locateCatalogue() const;
-    // Loads it, its path into `path` when given; nothing after reporting why not.
-    std::optional<Catalogue> loadCatalogue(QString* path = nullptr) const;
-
 private:
-    const QCommandLineParser& m_parser;
-    QStringList m_arguments;
-    QString m_usage;
-    QString m_programFolder;
-    QString m_givenCatalogue;
     QTextStream& m_out;
     QTextStream& m_err;
+    QString m_usage;
 };
 
-// Reports wrong arguments on `err`: one line naming the mistake, then the
-// usage line. Returns the exit status.
-int reportWrongArguments(QTextStream& err, const QString& message, const QString& usage);
+// What every command takes besides its own options.
+struct CommonArguments {
+    QString programFolder;
+    QString givenCatalogue; // --catalogue FILE; empty for the catalogue in use
+};
 
 // One command of the command line, with its options and help beside its code.
 class Command {
@@ -77,9 +56,54 @@ public:
     virtual QString summary() const = 0;
     // Puts its options, description and arguments on the parser.
     virtual void describe(QCommandLineParser& parser) const = 0;
-    // Returns the exit status.
-    virtual int run(const Invocation& call) const = 0;
+    // Reads its options from the arguments parsed with them and acts on
+    // them; `arguments` are the positional ones but its name. Returns the
+    // exit status.
+    virtual int run(const QCommandLineParser& parsed, const QStringList& arguments,
+                    const CommonArguments& common, const Console& console) const = 0;
 };
+
+// The catalogue in use, as the commands report it: nothing after saying
+// why there is none.
+std::optional<CatalogueFile> findCatalogue(const CommonArguments& common, const Console& console);
+// The same without making sure it is a file that can be read.
+std::optional<CatalogueFile> locateCatalogue(const CommonArguments& common, const Console& console);
+
+struct LoadedCatalogue {
+    QString path;
+    Catalogue catalogue;
+};
+// The catalogue in use, loaded; nothing after saying why it cannot be.
+std::optional<LoadedCatalogue> loadCatalogue(const CommonArguments& common, const Console& console);
+
+// A command on the catalogue's clubs: it reads its options into `Options`,
+// the catalogue is loaded here, once for all such commands, and then it acts.
+template <typename Options> class ClubsCommand : public Command {
+public:
+    int run(const QCommandLineParser& parsed, const QStringList& arguments,
+            const CommonArguments& common, const Console& console) const final {
+        const std::optional<Options> options = readOptions(parsed, arguments, console);
+        if (!options)
+            return exitStatus::wrongArguments;
+        const std::optional<LoadedCatalogue> loaded = loadCatalogue(common, console);
+        if (!loaded)
+            return exitStatus::failure;
+        return act(*options, *loaded, console);
+    }
+
+protected:
+    // Nothing after reporting wrong arguments.
+    virtual std::optional<Options> readOptions(const QCommandLineParser& parsed,
+                                               const QStringList& arguments,
+                                               const Console& console) const = 0;
+    virtual int act(const Options& options, const LoadedCatalogue& loaded,
+                    const Console& console) const = 0;
+};
+
+// The option's whole number from `least` to `most`, `byDefault` when it is
+// not given; nothing after reporting a wrong one.
+std::optional<int> wholeNumber(const QCommandLineParser& parsed, const QCommandLineOption& option,
+                               int byDefault, int least, int most, const Console& console);
 
 // The option with its help, given when the help is made, in the language in use.
 QCommandLineOption described(QCommandLineOption option, const QString& description);

@@ -12,8 +12,6 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <algorithm>
-
 namespace clubdraw {
 
 namespace {
@@ -36,21 +34,14 @@ struct CommonOptions {
                                        QStringLiteral("FILE")};
 };
 
-// A parser for the program (no command), for one command, or, to find
-// which command the arguments name, for every command at once.
+// A parser for the program without a command, or for one command: each
+// holds only its own options and the common ones, and parses once.
 class Parser {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum class For { Program, AllCommands };
-
-    explicit Parser(For what) {
+    Parser() {
         prepare();
-        if (what == For::AllCommands) {
-            for (const auto& command : commands())
-                command->describe(m_parser);
-            return;
-        }
         QString description =
             tr("Draws a random football club to manage. Without a command it opens the\n"
                "window; the commands work without one:\n");
@@ -96,7 +87,7 @@ public:
     QString usage() const { return helpText().section(QLatin1Char('\n'), 0, 0); }
 
     int wrongArguments(QTextStream& err, const QString& message) const {
-        return reportWrongArguments(err, message, usage());
+        return Console(err, err, usage()).wrongArguments(message);
     }
 
     // Why parse() failed. Qt names an unknown option without its dashes;
@@ -153,43 +144,55 @@ QString unknownCommand(const QString& name) {
         .arg(name, didYouMean(nearestName(name, names)));
 }
 
-// The first positional argument that names a command, or null.
-const Command* namedCommand(const QStringList& arguments, bool anywhere) {
-    Parser any(Parser::For::AllCommands);
-    any->parse(arguments);
-    const QStringList positional = any->positionalArguments();
-    for (const QString& word : positional) {
-        if (const Command* command = commandNamed(word))
-            return command;
-        if (!anywhere)
-            break;
+// What the arguments say before any parser reads them. Only the program's
+// own options are known here: a command's options are its parser's alone.
+struct Glance {
+    qsizetype commandAt = -1;   // the first word that names a command
+    bool helpOrVersion = false; // -h, --help or --version
+    bool forTheConsole = false; // a word or long option that is no Qt option's
+};
+
+Glance glance(const QStringList& arguments) {
+    Glance seen;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word.size() > 1 && word.startsWith(u'-')) {
+            QString name = word.section(u'=', 0, 0);
+            const bool isLong = name.startsWith(QStringLiteral("--"));
+            while (name.startsWith(u'-'))
+                name.remove(0, 1);
+            if (name == u"h" || name == u"help" || name == u"version")
+                seen.helpOrVersion = true;
+            else if (name == u"catalogue" && !word.contains(u'='))
+                ++i; // its value, which may read like a command
+            else if (isLong)
+                seen.forTheConsole = true;
+            continue;
+        }
+        if (commandNamed(word)) {
+            if (seen.commandAt < 0)
+                seen.commandAt = i;
+            continue;
+        }
+        // A word after a single-dash option may be the value of one of Qt's
+        // (-style fusion); the window's own parse reports it if not.
+        const QString& before = arguments[i - 1];
+        if (i == 1 || before.size() < 2 || before[0] != u'-' || before[1] == u'-')
+            seen.forTheConsole = true;
     }
-    return nullptr;
+    return seen;
 }
 
 } // namespace
 
 Route routeOf(const QStringList& arguments) {
-    Parser any(Parser::For::AllCommands);
-    any->parse(arguments);
-    // Any command word counts, so that one after a Qt option's value
-    // ("-style fusion draw") is not taken for a stray window argument.
-    if (any->isSet(any.common().help) || any->isSet(any.common().version) ||
-        namedCommand(arguments, true))
-        return Route::Console;
-    Parser window(Parser::For::Program);
-    if (window->parse(arguments) && window->positionalArguments().isEmpty())
-        return Route::Window;
-    // What is left over may be Qt's (single-dash words such as -platform); the
-    // window's own parse reports it once QApplication has taken Qt's out.
-    const bool qtMayOwnIt =
-        std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(),
-                    [](const QString& a) { return a.size() > 2 && a[0] == u'-' && a[1] != u'-'; });
-    return qtMayOwnIt ? Route::Window : Route::Console;
+    const Glance seen = glance(arguments);
+    return seen.commandAt >= 0 || seen.helpOrVersion || seen.forTheConsole ? Route::Console
+                                                                           : Route::Window;
 }
 
 std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream& err) {
-    Parser window(Parser::For::Program);
+    Parser window;
     if (!window->parse(arguments)) {
         window.wrongArguments(err, window.parseError(arguments));
         return std::nullopt;
@@ -206,8 +209,10 @@ std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream
 
 int runConsole(const QStringList& arguments, const QString& programFolder, QTextStream& out,
                QTextStream& err) {
-    const Command* command = namedCommand(arguments, false);
-    Parser parser = command ? Parser(*command) : Parser(Parser::For::Program);
+    const Glance seen = glance(arguments);
+    const Command* command =
+        seen.commandAt >= 0 ? commandNamed(arguments[seen.commandAt]) : nullptr;
+    Parser parser = command ? Parser(*command) : Parser();
     if (!parser->parse(arguments))
         return parser.wrongArguments(err, parser.parseError(arguments));
     if (parser->isSet(parser.common().help)) {
@@ -225,10 +230,9 @@ int runConsole(const QStringList& arguments, const QString& programFolder, QText
                                 : unknownCommand(rest.first()));
     if (const QString mistake = parser.commonMistake(); !mistake.isEmpty())
         return parser.wrongArguments(err, mistake);
-    rest.removeFirst();
-    const Invocation call(*parser, rest, parser.usage(), programFolder, parser.givenCatalogue(),
-                          out, err);
-    return command->run(call);
+    rest.removeOne(command->name());
+    const Console console(out, err, parser.usage());
+    return command->run(*parser, rest, {programFolder, parser.givenCatalogue()}, console);
 }
 
 } // namespace clubdraw

@@ -28,8 +28,19 @@ std::optional<std::uint64_t> seedOf(const QString& text) {
     return std::nullopt;
 }
 
+// What a draw is asked for.
+struct DrawOptions {
+    bool byNation = false;
+    NationTicks ticks{};
+    DatabaseType database = DatabaseType::Minimum;
+    QStringList divisions; // labels, as the division window lists them
+    int count = 1;
+    std::optional<std::uint64_t> seed;
+    bool json = false;
+};
+
 // `clubdraw draw`: a draw by nation or by division, as the windows make it.
-class DrawCommand final : public Command {
+class DrawCommand final : public ClubsCommand<DrawOptions> {
     Q_DECLARE_TR_FUNCTIONS(DrawCommand)
 
 public:
@@ -60,113 +71,118 @@ public:
         });
     }
 
-    int run(const Invocation& call) const override {
-        const QCommandLineParser& p = call.parser();
-        if (!call.arguments().isEmpty())
-            return call.wrongArguments(
-                tr("unexpected argument '%1'").arg(call.arguments().first()));
-        const QStringList divisions = p.values(m_division);
-        const bool byNation = p.isSet(m_nation) || p.isSet(m_preset);
-        if (byNation && !divisions.isEmpty())
-            return call.wrongArguments(
-                tr("--division cannot be combined with --nation or --preset"));
-        if (p.isSet(m_normal) && !divisions.isEmpty())
-            return call.wrongArguments(tr(
+protected:
+    std::optional<DrawOptions> readOptions(const QCommandLineParser& p,
+                                           const QStringList& arguments,
+                                           const Console& console) const override {
+        const auto wrong = [&](const QString& message) {
+            console.wrongArguments(message);
+            return std::nullopt;
+        };
+        if (!arguments.isEmpty())
+            return wrong(tr("unexpected argument '%1'").arg(arguments.first()));
+        DrawOptions options;
+        options.divisions = p.values(m_division);
+        options.byNation = p.isSet(m_nation) || p.isSet(m_preset);
+        if (options.byNation && !options.divisions.isEmpty())
+            return wrong(tr("--division cannot be combined with --nation or --preset"));
+        if (p.isSet(m_normal) && !options.divisions.isEmpty())
+            return wrong(tr(
                 "--normal is for drawing by nation; --division takes every club of the division"));
-        if (!byNation && divisions.isEmpty())
-            return call.wrongArguments(
+        if (!options.byNation && options.divisions.isEmpty())
+            return wrong(
                 tr("nothing to draw from: give nations (--nation, --preset) or --division"));
+        options.database = p.isSet(m_normal) ? DatabaseType::Normal : DatabaseType::Minimum;
+        options.json = p.isSet(m_json);
 
         // No catalogue holds more clubs than that.
-        const std::optional<int> wanted = call.wholeNumber(m_count, 1, 1, maxClubs);
-        if (!wanted)
-            return exitStatus::wrongArguments;
-        const int count = *wanted;
-        std::optional<std::uint64_t> seed;
+        const std::optional<int> count = wholeNumber(p, m_count, 1, 1, maxClubs, console);
+        if (!count)
+            return std::nullopt;
+        options.count = *count;
         if (p.isSet(m_seed)) {
-            seed = seedOf(p.value(m_seed));
-            if (!seed)
-                return call.wrongArguments(
-                    tr("--seed wants a whole number, not '%1'").arg(p.value(m_seed)));
+            options.seed = seedOf(p.value(m_seed));
+            if (!options.seed)
+                return wrong(tr("--seed wants a whole number, not '%1'").arg(p.value(m_seed)));
         }
-        NationTicks ticks{};
         for (const QString& name : p.values(m_preset)) {
             const auto preset = presetNamed(name);
             if (!preset)
-                return call.wrongArguments(tr("unknown preset '%1' (%2)%3")
-                                               .arg(name, presetNames().join(QStringLiteral(", ")),
-                                                    didYouMean(nearestName(name, presetNames()))));
+                return wrong(tr("unknown preset '%1' (%2)%3")
+                                 .arg(name, presetNames().join(QStringLiteral(", ")),
+                                      didYouMean(nearestName(name, presetNames()))));
             const NationTicks pattern = presetPattern(*preset);
             for (int n = 0; n < nationCount; ++n)
-                ticks[n] = ticks[n] || pattern[n];
+                options.ticks[n] = options.ticks[n] || pattern[n];
         }
         for (const QString& name : p.values(m_nation)) {
             const auto nation = nationNamed(name);
-            if (!nation) {
-                return call.wrongArguments(tr("\"%1\" is not one of the sixteen nations (%2)%3")
-                                               .arg(name, nationNames().join(QStringLiteral(", ")),
-                                                    didYouMean(suggestedNation(name))));
-            }
-            ticked(ticks, *nation) = true;
+            if (!nation)
+                return wrong(tr("\"%1\" is not one of the sixteen nations (%2)%3")
+                                 .arg(name, nationNames().join(QStringLiteral(", ")),
+                                      didYouMean(suggestedNation(name))));
+            ticked(options.ticks, *nation) = true;
         }
+        return options;
+    }
 
-        QString cataloguePath;
-        const std::optional<Catalogue> catalogue = call.loadCatalogue(&cataloguePath);
-        if (!catalogue)
-            return exitStatus::failure;
-        if (catalogue->clubs.empty())
-            return call.failure(
-                tr("the catalogue %1 holds no clubs").arg(shownPath(cataloguePath)));
+    int act(const DrawOptions& options, const LoadedCatalogue& loaded,
+            const Console& console) const override {
+        const Catalogue& catalogue = loaded.catalogue;
+        if (catalogue.clubs.empty())
+            return console.failure(
+                tr("the catalogue %1 holds no clubs").arg(shownPath(loaded.path)));
         CandidatePool pool;
-        const DatabaseType database =
-            p.isSet(m_normal) ? DatabaseType::Normal : DatabaseType::Minimum;
-        if (byNation) {
-            pool = buildNationPool(*catalogue, ticks, database);
+        if (options.byNation) {
+            pool = buildNationPool(catalogue, options.ticks, options.database);
         } else {
-            const DivisionList list = collectDivisions(*catalogue);
+            const DivisionList list = collectDivisions(catalogue);
             std::vector<DivisionKey> keys;
-            for (const QString& label : divisions) {
+            for (const QString& label : options.divisions) {
                 const std::vector<DivisionKey> found = divisionsLabelled(list, label);
                 if (found.empty())
-                    return call.wrongArguments(
+                    return console.wrongArguments(
                         tr("no division \"%1\" in %2%3")
-                            .arg(label, shownPath(cataloguePath),
-                                 didYouMean(nearestName(
-                                     label, list.labels()))));
+                            .arg(label, shownPath(loaded.path),
+                                 didYouMean(nearestName(label, list.labels()))));
                 keys.insert(keys.end(), found.begin(), found.end());
             }
-            pool = buildDivisionPool(*catalogue, keys);
+            pool = buildDivisionPool(catalogue, keys);
         }
 
-        const DrawOutlook outlook = drawOutlook(pool, count);
-        if (outlook.shortfall != DrawOutlook::Shortfall::None) {
-            const int available = outlook.available;
-            QString message =
-                outlook.shortfall == DrawOutlook::Shortfall::FewerThanCount
-                    ? tr("only %n club(s) to draw from, fewer than --count %1", nullptr, available)
-                          .arg(count)
-                    : tr("only %n club(s) to draw from; a draw needs at least two", nullptr,
-                         available);
-            // The Minimum database may be what limits it.
-            if (byNation && database == DatabaseType::Minimum) {
-                const int normal =
-                    drawOutlook(buildNationPool(*catalogue, ticks, DatabaseType::Normal), count)
-                        .available;
-                if (normal > available)
-                    message += tr("; with --normal there are %n", nullptr, normal);
-            }
-            return call.failure(message);
-        }
+        const DrawOutlook outlook = drawOutlook(pool, options.count);
+        if (outlook.shortfall != DrawOutlook::Shortfall::None)
+            return console.failure(shortfall(options, outlook, catalogue));
         std::unique_ptr<RandomSource> random;
-        if (seed)
-            random = std::make_unique<SeededRandomSource>(*seed);
+        if (options.seed)
+            random = std::make_unique<SeededRandomSource>(*options.seed);
         else
             random = std::make_unique<ClockRandomSource>();
-        printClubs(drawClubs(pool, count, *random), p.isSet(m_json), call.out());
+        printClubs(drawClubs(pool, options.count, *random), options.json, console.out());
         return exitStatus::success;
     }
 
 private:
+    static QString shortfall(const DrawOptions& options, const DrawOutlook& outlook,
+                             const Catalogue& catalogue) {
+        const int available = outlook.available;
+        QString message =
+            outlook.shortfall == DrawOutlook::Shortfall::FewerThanCount
+                ? tr("only %n club(s) to draw from, fewer than --count %1", nullptr, available)
+                      .arg(options.count)
+                : tr("only %n club(s) to draw from; a draw needs at least two", nullptr, available);
+        // The Minimum database may be what limits it.
+        if (options.byNation && options.database == DatabaseType::Minimum) {
+            const int normal =
+                drawOutlook(buildNationPool(catalogue, options.ticks, DatabaseType::Normal),
+                            options.count)
+                    .available;
+            if (normal > available)
+                message += tr("; with --normal there are %n", nullptr, normal);
+        }
+        return message;
+    }
+
     const QCommandLineOption m_nation{QStringLiteral("nation"), QString(), QStringLiteral("NAME")};
     const QCommandLineOption m_preset{QStringLiteral("preset"), QString(), QStringLiteral("NAME")};
     const QCommandLineOption m_normal{QStringLiteral("normal")};

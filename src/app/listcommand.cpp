@@ -22,7 +22,9 @@ int clubCount(const CandidatePool& pool) {
 }
 
 // `clubdraw list nations|divisions`: what --nation and --division take.
-class ListCommand final : public Command {
+enum class Listing { Nations, Divisions };
+
+class ListCommand final : public ClubsCommand<Listing> {
     Q_DECLARE_TR_FUNCTIONS(ListCommand)
 
 public:
@@ -39,20 +41,28 @@ public:
                                      QStringLiteral("nations|divisions"));
     }
 
-    int run(const Invocation& call) const override {
-        const QStringList& arguments = call.arguments();
+protected:
+    std::optional<Listing> readOptions(const QCommandLineParser&, const QStringList& arguments,
+                                       const Console& console) const override {
         const QString what = arguments.value(0);
-        if (arguments.size() > 1)
-            return call.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
+        if (arguments.size() > 1) {
+            console.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
+            return std::nullopt;
+        }
         const QStringList words{QStringLiteral("nations"), QStringLiteral("divisions")};
-        if (!words.contains(what))
-            return call.wrongArguments(tr("list what: nations or divisions?") +
-                                       didYouMean(nearestName(what, words)));
-        const std::optional<Catalogue> catalogue = call.loadCatalogue();
-        if (!catalogue)
-            return exitStatus::failure;
-        printTable(what == QLatin1String("nations") ? nations(*catalogue) : divisions(*catalogue),
-                   call.out());
+        if (!words.contains(what)) {
+            console.wrongArguments(tr("list what: nations or divisions?") +
+                                   didYouMean(nearestName(what, words)));
+            return std::nullopt;
+        }
+        return what == words.first() ? Listing::Nations : Listing::Divisions;
+    }
+
+    int act(const Listing& listing, const LoadedCatalogue& loaded,
+            const Console& console) const override {
+        printTable(listing == Listing::Nations ? nations(loaded.catalogue)
+                                               : divisions(loaded.catalogue),
+                   console.out());
         return exitStatus::success;
     }
 
