@@ -207,7 +207,7 @@ private:
             add(CheckFinding::Kind::Warning, line,
                 tr("club %1 of %2 looks like %3 on line %4: they differ only in letter case or "
                    "blanks")
-                    .arg(quoted(club.name), quoted(club.nation), quoted(first->name))
+                    .arg(quoted(club.name), quoted(club.nation), quoted(first->what))
                     .arg(first->line));
         else
             m_nearClubs.insert(nearIdentity, {club.name, line});
@@ -221,13 +221,13 @@ private:
         const auto first = m_labels.constFind(label);
         if (first == m_labels.cend()) {
             m_labels.insert(label, {key, line});
-        } else if (first->key.nation != key.nation && !m_sameLabelReported.contains(key.nation)) {
+        } else if (first->what.nation != key.nation && !m_sameLabelReported.contains(key.nation)) {
             m_sameLabelReported.insert(key.nation);
             add(CheckFinding::Kind::Warning, line,
                 tr("the division %1 of the nation %2 reads the same as the division %3 of the "
                    "nation %4 (line %5): the division window cannot tell them apart")
-                    .arg(quoted(club.division), quoted(club.nation), quoted(first->key.division),
-                         quoted(first->key.nation))
+                    .arg(quoted(club.division), quoted(club.nation), quoted(first->what.division),
+                         quoted(first->what.nation))
                     .arg(first->line));
         }
     }
@@ -247,20 +247,17 @@ private:
 
     CheckReport m_report;
     int m_terminatorLine = 0;
-    QHash<QString, int> m_clubLines;
-    struct NameFirst {
-        QString name;
+    // Where something was seen first.
+    template <typename What> struct First {
+        What what;
         int line;
     };
-    QHash<QString, NameFirst> m_nearClubs;
+    QHash<QString, int> m_clubLines;
+    QHash<QString, First<QString>> m_nearClubs; // the club's name
     QSet<QString> m_divisions;
     QMap<QString, int> m_nations; // sorted by name
     QHash<QString, int> m_nationLines;
-    struct LabelFirst {
-        DivisionKey key;
-        int line;
-    };
-    QHash<QString, LabelFirst> m_labels;
+    QHash<QString, First<DivisionKey>> m_labels;
     QSet<QString> m_sameLabelReported;
 };
 

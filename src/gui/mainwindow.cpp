@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <array>
+#include <iterator>
+
 namespace clubdraw {
 
 namespace {
@@ -50,6 +53,31 @@ constexpr NationPlace nationPlaces[] = {
     {Nation::Norway, 4200, 1560, 1095},  {Nation::Portugal, 4200, 2040, 1095},
     {Nation::Scotland, 5880, 600, 1095}, {Nation::Spain, 5880, 1080, 975},
     {Nation::Sweden, 5880, 1560, 1095},
+};
+
+// The six preset buttons in their frame, in twips.
+struct PresetPlace {
+    NationPreset preset;
+    const char* objectName;
+    const char* caption; // translated in the window's context
+    int left;
+    int top;
+    int width;
+};
+constexpr PresetPlace presetPlaces[] = {
+    {NationPreset::AutumnSpring, "autumnSpringPreset",
+     QT_TRANSLATE_NOOP("clubdraw::MainWindow", "Autumn/spring leagues"), 120, 2640, 2295},
+    {NationPreset::SpringAutumn, "springAutumnPreset",
+     QT_TRANSLATE_NOOP("clubdraw::MainWindow", "Spring/autumn leagues"), 120, 3000, 2295},
+    {NationPreset::Europe, "europePreset", QT_TRANSLATE_NOOP("clubdraw::MainWindow", "Europe"),
+     2520, 2640, 1455},
+    {NationPreset::SouthAmerica, "southAmericaPreset",
+     QT_TRANSLATE_NOOP("clubdraw::MainWindow", "South America"), 2520, 3000, 1695},
+    {NationPreset::AllNations, "allNationsPreset",
+     QT_TRANSLATE_NOOP("clubdraw::MainWindow", "All nations"), 4440, 2640, 2055},
+    {NationPreset::None, "nonePreset",
+     //: Preset that unticks every nation
+     QT_TRANSLATE_NOOP("clubdraw::MainWindow", "None"), 4440, 3000, 1815},
 };
 
 QString boxName(Nation nation) {
@@ -103,24 +131,12 @@ void MainWindow::buildControls() {
     for (const NationPlace& p : nationPlaces)
         m_nationBoxes[static_cast<int>(p.nation)] = makeChoice<QCheckBox>(
             nationFrame, boxName(p.nation), nationCaption(p.nation), p.left, p.top, p.width);
-    QRadioButton* autumnSpring =
-        addPreset(nationFrame, NationPreset::AutumnSpring, QStringLiteral("autumnSpringPreset"),
-                  tr("Autumn/spring leagues"), 120, 2640, 2295);
-    QRadioButton* springAutumn =
-        addPreset(nationFrame, NationPreset::SpringAutumn, QStringLiteral("springAutumnPreset"),
-                  tr("Spring/autumn leagues"), 120, 3000, 2295);
-    QRadioButton* europe =
-        addPreset(nationFrame, NationPreset::Europe, QStringLiteral("europePreset"), tr("Europe"),
-                  2520, 2640, 1455);
-    QRadioButton* southAmerica =
-        addPreset(nationFrame, NationPreset::SouthAmerica, QStringLiteral("southAmericaPreset"),
-                  tr("South America"), 2520, 3000, 1695);
-    QRadioButton* allNations =
-        addPreset(nationFrame, NationPreset::AllNations, QStringLiteral("allNationsPreset"),
-                  tr("All nations"), 4440, 2640, 2055);
-    QRadioButton* none = addPreset(nationFrame, NationPreset::None, QStringLiteral("nonePreset"),
-                                   //: Preset that unticks every nation
-                                   tr("None"), 4440, 3000, 1815);
+    std::array<QRadioButton*, std::size(presetPlaces)> presets{};
+    for (const PresetPlace& p : presetPlaces)
+        presets[static_cast<std::size_t>(p.preset)] =
+            addPreset(nationFrame, p.preset, QLatin1String(p.objectName), tr(p.caption), p.left,
+                      p.top, p.width);
+    const auto preset = [&](NationPreset p) { return presets[static_cast<std::size_t>(p)]; };
 
     // USA lies on the window itself, in front of the frame, in the grid's
     // last place.
@@ -185,14 +201,14 @@ void MainWindow::buildControls() {
                  normalButton,
                  findButton,
                  quitButton,
-                 autumnSpring,
-                 springAutumn,
-                 allNations,
-                 none,
+                 preset(NationPreset::AutumnSpring),
+                 preset(NationPreset::SpringAutumn),
+                 preset(NationPreset::AllNations),
+                 preset(NationPreset::None),
                  clearButton,
                  divisionsButton,
-                 europe,
-                 southAmerica,
+                 preset(NationPreset::Europe),
+                 preset(NationPreset::SouthAmerica),
                  usa});
 
     connect(findButton, &QPushButton::clicked, this, &MainWindow::drawClub);
