@@ -25,5 +25,8 @@ int main(int argc, char** argv) {
     clubdraw::ErrorBox::setHook([](const clubdraw::RunError& error) {
         ADD_FAILURE() << "unexpected error box: " << error.message().toStdString();
     });
+    clubdraw::ErrorBox::setWarningHook([](const QString& text) {
+        ADD_FAILURE() << "unexpected warning box: " << text.toStdString();
+    });
     return RUN_ALL_TESTS();
 }

@@ -702,6 +702,10 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
         <source>the window needs a graphical session, and none could be opened; the commands work without one (%1 --help)</source>
         <translation>vinduet trenger en grafisk økt, og ingen kunne åpnes; kommandoene virker uten (%1 --help)</translation>
     </message>
+    <message>
+        <source>The catalogue %1 holds no clubs, so no draw can find one. Add clubs to it, or check it with: %2 check</source>
+        <translation>Lagfilen %1 har ingen lag, så ingen trekning kan finne ett. Legg til lag i den, eller kontroller den med: %2 check</translation>
+    </message>
 </context>
 <context>
     <name>TerminalOutput</name>

@@ -5,6 +5,7 @@
 
 #include "core/catalogue.h"
 #include "core/cataloguelocation.h"
+#include "core/printable.h"
 #include "core/randomsource.h"
 #include "core/translations.h"
 #include "core/version.h"
@@ -65,7 +66,14 @@ std::unique_ptr<Application> openWindowApplication(int& argc, char** argv) {
 std::unique_ptr<MainWindow> startUp(const QString& programFolder, const QString& givenCatalogue) {
     try {
         auto random = std::make_unique<ClockRandomSource>();
-        Catalogue catalogue = Catalogue::load(findCatalogue(programFolder, givenCatalogue).path);
+        const QString path = findCatalogue(programFolder, givenCatalogue).path;
+        Catalogue catalogue = Catalogue::load(path);
+        // It loads, but every draw would silently find nothing.
+        if (catalogue.clubs.empty())
+            ErrorBox::warn(QCoreApplication::translate(
+                               "StartUp", "The catalogue %1 holds no clubs, so no draw can find "
+                                          "one. Add clubs to it, or check it with: %2 check")
+                               .arg(shownPath(path), QLatin1String(programName)));
         return std::make_unique<MainWindow>(std::move(catalogue), std::move(random));
     } catch (const RunError& error) {
         ErrorBox::report(error);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errorbox.h"
 
+#include "core/printable.h"
 #include "core/version.h"
 
 #include <QMessageBox>
@@ -11,39 +12,42 @@
 namespace clubdraw {
 
 namespace {
-ErrorBox::Hook& hook() {
-    static ErrorBox::Hook instance;
-    return instance;
-}
-} // namespace
 
-void ErrorBox::setHook(Hook h) {
-    hook() = std::move(h);
-}
-
-ErrorBox::ScopedHook::ScopedHook(Hook hook)
-    : m_previous(std::exchange(clubdraw::hook(), std::move(hook))) {}
-
-ErrorBox::ScopedHook::~ScopedHook() {
-    clubdraw::hook() = std::move(m_previous);
-}
-
-void ErrorBox::report(const RunError& error) {
-    const QString line = QLatin1String(programName) + QStringLiteral(": ") + error.oneLine();
+void writeLine(const QString& text) {
+    const QString line = QLatin1String(programName) + QStringLiteral(": ") + text;
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
-    if (hook()) {
-        hook()(error);
+}
+
+void showBox(QMessageBox::Icon icon, const QString& text, const QString& details = {}) {
+    QMessageBox box(icon, QStringLiteral("Clubdraw"), text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
+    box.exec();
+}
+
+} // namespace
+
+void ErrorBox::report(const RunError& error) {
+    writeLine(error.oneLine());
+    if (const Hook& hook = slot<Hook>()) {
+        hook(error);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Clubdraw"), error.message(),
-                    QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
     // The box names the first places; the rest are a click away, so the
     // box never outgrows the screen.
-    if (error.places().size() > RunError::placesShown)
-        box.setDetailedText(error.places().join(u'\n'));
-    box.exec();
+    showBox(QMessageBox::Critical, error.message(),
+            error.places().size() > RunError::placesShown ? error.places().join(u'\n')
+                                                          : QString());
+}
+
+void ErrorBox::warn(const QString& text) {
+    writeLine(printable(text));
+    if (const WarningHook& hook = slot<WarningHook>()) {
+        hook(text);
+        return;
+    }
+    showBox(QMessageBox::Warning, text);
 }
 
 } // namespace clubdraw

@@ -3,7 +3,10 @@
 
 #include "core/runerror.h"
 
+#include <QString>
+
 #include <functional>
+#include <utility>
 
 namespace clubdraw {
 
@@ -12,24 +15,37 @@ namespace clubdraw {
 class ErrorBox {
 public:
     static void report(const RunError& error);
+    // Something the user should know that ends nothing: a line on stderr,
+    // then a modal warning box.
+    static void warn(const QString& text);
 
-    // Lets tests answer the box instead of blocking on it; an empty hook
+    // Let tests answer the boxes instead of blocking on them; an empty hook
     // shows the real box again.
     using Hook = std::function<void(const RunError&)>;
-    static void setHook(Hook hook);
+    using WarningHook = std::function<void(const QString&)>;
+    static void setHook(Hook hook) { slot<Hook>() = std::move(hook); }
+    static void setWarningHook(WarningHook hook) { slot<WarningHook>() = std::move(hook); }
 
     // Puts a hook in place for as long as it lives, then the one before it,
     // even when a test fails half-way.
-    class ScopedHook {
+    template <typename H> class Scoped {
     public:
-        explicit ScopedHook(Hook hook);
-        ~ScopedHook();
-        ScopedHook(const ScopedHook&) = delete;
-        ScopedHook& operator=(const ScopedHook&) = delete;
+        explicit Scoped(H hook) : m_previous(std::exchange(slot<H>(), std::move(hook))) {}
+        ~Scoped() { slot<H>() = std::move(m_previous); }
+        Scoped(const Scoped&) = delete;
+        Scoped& operator=(const Scoped&) = delete;
 
     private:
-        Hook m_previous;
+        H m_previous;
     };
+    using ScopedHook = Scoped<Hook>;
+    using ScopedWarningHook = Scoped<WarningHook>;
+
+private:
+    template <typename H> static H& slot() {
+        static H hook;
+        return hook;
+    }
 };
 
 } // namespace clubdraw

@@ -37,6 +37,18 @@ TEST(StartUp, catalogueErrorsAreReportedAndNoWindowIsMade) {
     }
 }
 
+// It loads, as any catalogue in the format does, but the user is told why
+// no draw will ever find a club.
+TEST(StartUp, aCatalogueWithoutClubsOpensTheWindowWithAWarning) {
+    const ProgramFolder empty(QByteArray("\r\n"));
+    QStringList warnings;
+    const ErrorBox::ScopedWarningHook hook([&](const QString& text) { warnings << text; });
+    const auto window = startUp(empty.path(), {});
+    EXPECT_NE(window, nullptr);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(empty.file() + QStringLiteral(" holds no clubs")));
+}
+
 TEST(StartUp, goodCatalogueGivesAHiddenMainWindowDrawingFromIt) {
     const ProgramFolder folder(generatedCatalogue(3));
     const auto window = startUp(QString(), folder.file());
