@@ -19,14 +19,4 @@ TEST(DivisionLine, suffixFollowsItalyDirectlyAndOthersAfterABlank) {
               QStringLiteral("England, Premier League "));
 }
 
-// One club in two divisions is one club; another nation's club of the same
-// name, or a name in another case, is another club.
-TEST(ClubIdentity, isTheNationAndTheNameExactly) {
-    const Club arsenal{"England", "Premier", "", 0, "Arsenal"};
-    EXPECT_EQ(clubIdentity(arsenal), clubIdentity({"England", "First", "(2)", 1, "Arsenal"}));
-    EXPECT_NE(clubIdentity(arsenal), clubIdentity({"Scotland", "Premier", "", 0, "Arsenal"}));
-    EXPECT_NE(clubIdentity(arsenal), clubIdentity({"England", "Premier", "", 0, "arsenal"}));
-    EXPECT_NE(clubIdentity({"A", "", "", 0, "B C"}), clubIdentity({"A B", "", "", 0, "C"}));
-}
-
 } // namespace
