@@ -3,7 +3,7 @@
 #include "gui/aboutwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/resultpanel.h"
-#include "testsupport.h"
+#include "guitestsupport.h"
 
 #include <QAccessible>
 #include <QAction>
