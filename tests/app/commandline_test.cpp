@@ -470,9 +470,10 @@ TEST(CommandLine, catalogueTextCannotDriveTheTerminal) {
         for (const char16_t raw : {u'\x1b', u'\x07', u'\r', u'\x85', u'\x9b', u'\u202e', u'\u200b'})
             EXPECT_FALSE(o.out.contains(QChar(raw)) || o.err.contains(QChar(raw)))
                 << command[0] << " " << int(raw);
-        if (command[0] == QLatin1String("check") || command[0] == QLatin1String("catalogue"))
+        if (command[0] == QLatin1String("check") || command[0] == QLatin1String("catalogue")) {
             EXPECT_TRUE(o.out.contains(QStringLiteral("x\\x1b]0;PWNED\\x07.txt")))
                 << o.out.toStdString();
+        }
     }
     const Outcome drawn =
         run(args({"draw", "--division", "Eng\x1b[2Jland Premier", "--count", "2", "--catalogue"})
