@@ -1,6 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installation layout and the Debian package.
 #
+# Every install rule of the project stands here, in this one place, and
+# nowhere else: the program, its catalogue, the desktop entry, icon,
+# metainfo, man page, changelog, copyright and lintian overrides.
+#
 # The program goes to bin/, its catalogue to share/clubdraw/, where the
 # program looks for it (see CLUBDRAW_DATA_FROM_PROGRAM in src/). A package
 # gets /usr from CPACK_PACKAGING_INSTALL_PREFIX; `cmake --install --prefix DIR`

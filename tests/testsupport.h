@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Helpers for tests of every layer; those of the windows are in
+// guitestsupport.h.
 #pragma once
 
 #include "core/candidatepool.h"
@@ -6,7 +8,6 @@
 #include "core/randomsource.h"
 #include "core/revealschedule.h"
 
-#include <QObject>
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -17,10 +18,6 @@
 #include <memory>
 #include <ostream>
 #include <vector>
-
-class QAbstractButton;
-class QListWidget;
-class QWidget;
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -101,29 +98,13 @@ private:
 QByteArray generatedCatalogue(int count, const QString& nation = QStringLiteral("England"),
                               int divisions = 1);
 
+// What every test program does before its tests run, once its application
+// object exists: English unless CLUBDRAW_TEST_LANGUAGE names a language,
+// whatever the machine's locale.
+void installTestLanguage();
+
 // A reveal clock that races a second ahead at every reading, so every wait
 // of the reveal is zero and a whole reveal runs in a blink.
 SteadyClock racingClock();
-
-// The named child, failing the test when there is none.
-template <typename T> T* child(const QObject* parent, const char* name) {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << "no child named " << name;
-    return found;
-}
-
-// A left click where a user would click: check boxes and option buttons
-// on their indicator, push buttons in their middle.
-void click(QAbstractButton* button);
-
-// Every caption of a button or label of the window fits on its control
-// in the language in use.
-void expectCaptionsFit(const QWidget* window);
-
-// The entries of a list box, top to bottom.
-QStringList texts(const QListWidget* list);
-
-// Waits until the result panel inside `window` lands; false on time-out.
-bool waitForReveal(const QObject* window, int timeoutMs = 5000);
 
 } // namespace clubdraw::testing

@@ -16,6 +16,9 @@ packages=(
   dpkg-dev file desktop-file-utils appstream groff-base lintian
   # The fuzzer (fuzz/run.sh): clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
+  # The habits CI checks (tools/check_format.sh, tools/tidy.sh) and the
+  # coverage figure (tools/coverage.sh).
+  clang-format clang-tidy gcovr
   # The screenshots (tools/screenshots.sh) on a virtual X server, and
   # ImageMagick's compare to check them against the previous ones.
   xvfb xauth imagemagick

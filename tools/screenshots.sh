@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build/default}
 out=${2:-docs}
 mkdir -p "$out"
+# The renderer is off in a default build; turn it on in this one.
+cmake -S . -B "$build" -DCLUBDRAW_SCREENSHOTS=ON >/dev/null
 cmake --build "$build" --target clubdraw_screenshots
 # Renders every picture into a scratch folder, then keeps the named ones in
 # $out as NAME$suffix.png: shoot SUFFIX NAME...

@@ -25,7 +25,7 @@ public:
                    SteadyClock clock = steadyClock(), QWidget* parent = nullptr);
     ~DivisionWindow() override;
 
-private slots:
+private Q_SLOTS:
     void addDivision();
     void addAllDivisions();
     void removeDivision();

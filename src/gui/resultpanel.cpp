@@ -71,7 +71,7 @@ void ResultPanel::advanceReveal() {
         setBold(true);
     syncTimer();
     if (step.finished)
-        emit revealFinished();
+        Q_EMIT revealFinished();
 }
 
 void ResultPanel::setBold(bool bold) {

@@ -38,7 +38,7 @@ public:
     const CandidatePool& pool() const { return m_pool; }
     bool isRevealing() const { return m_schedule.isRunning(); }
 
-public slots:
+public Q_SLOTS:
     // Empties the result in regular weight, then reveals from `found` when it
     // holds two clubs or more; fewer stop a running reveal.
     void startDraw(clubdraw::CandidatePool found);
@@ -47,11 +47,11 @@ public slots:
     // Ends a running reveal where it stands, labels untouched.
     void stopReveal();
 
-signals:
+Q_SIGNALS:
     // The reveal has landed: both labels are bold.
     void revealFinished();
 
-private slots:
+private Q_SLOTS:
     void advanceReveal();
 
 private:

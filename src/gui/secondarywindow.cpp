@@ -12,7 +12,7 @@ SecondaryWindow::SecondaryWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (event->isAccepted())
-        emit closed();
+        Q_EMIT closed();
 }
 
 } // namespace clubdraw

@@ -10,7 +10,7 @@ namespace clubdraw {
 // its title bar discards it.
 class SecondaryWindow : public QWidget {
     Q_OBJECT
-signals:
+Q_SIGNALS:
     // Closed through the title bar: gone for the user at once, though Qt
     // deletes the window only when the event loop next gets to it.
     void closed();

@@ -3,7 +3,7 @@
 #include "gui/errorbox.h"
 #include "gui/mainwindow.h"
 #include "gui/resultpanel.h"
-#include "testsupport.h"
+#include "guitestsupport.h"
 
 #include <QCheckBox>
 #include <QPushButton>

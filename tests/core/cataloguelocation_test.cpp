@@ -105,7 +105,8 @@ TEST(CatalogueLocation, aBrokenUserCopyIsError75NotTheSystemCopy) {
          },
          "is a link to"},
 #ifdef Q_OS_UNIX
-        {"fifo", [](const QString& path) { return mkfifo(QFile::encodeName(path), 0600) == 0; },
+        {"fifo",
+         [](const QString& path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
          "is not a regular file"},
 #endif
     };

@@ -15,7 +15,8 @@ TEST(Printable, escapesControlAndInvisibleCharactersOnly) {
         const char* shown;
     } rows[] = {
         {u"Br\u00f8ndby IF", "Br\u00f8ndby IF"},
-        {u"Saint-\u00c9tienne \u2013 \u201cASSE\u201d", "Saint-\u00c9tienne \u2013 \u201cASSE\u201d"},
+        {u"Saint-\u00c9tienne \u2013 \u201cASSE\u201d",
+         "Saint-\u00c9tienne \u2013 \u201cASSE\u201d"},
         {u"a\x1b]0;x\x07", "a\\x1b]0;x\\x07"},
         {u"a\rb\nc\x7f", "a\\x0db\\x0ac\\x7f"},
         {u"\u009b2J", "\\x9b2J"},

@@ -4,7 +4,7 @@
 #include "gui/mainwindow.h"
 #include "gui/printbox.h"
 #include "gui/thankswindow.h"
-#include "testsupport.h"
+#include "guitestsupport.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -3,7 +3,7 @@
 #include "gui/mainwindow.h"
 #include "gui/printbox.h"
 #include "gui/thankswindow.h"
-#include "testsupport.h"
+#include "guitestsupport.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "gui/divisionwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/resultpanel.h"
-#include "testsupport.h"
+#include "guitestsupport.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "gui/aboutwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/resultpanel.h"
-#include "testsupport.h"
+#include "guitestsupport.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -45,8 +45,8 @@ struct MainWindowFixture : ::testing::Test {
                  std::unique_ptr<RandomSource>(random), racingClock()) {}
 
     QCheckBox* box(Nation nation) const {
-        return child<QCheckBox>(&window,
-                                (nationName(nation).toLower() + QStringLiteral("Box")).toLatin1());
+        return child<QCheckBox>(
+            &window, (nationName(nation).toLower() + QStringLiteral("Box")).toLatin1().constData());
     }
     NationTicks ticks() const {
         NationTicks t{};

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/resultpanel.h"
-#include "testsupport.h"
+#include "guitestsupport.h"
 
 #include <QLabel>
 #include <QSignalSpy>

@@ -8,7 +8,7 @@
 #include "gui/mainwindow.h"
 #include "gui/resultpanel.h"
 #include "gui/thankswindow.h"
-#include "testsupport.h"
+#include "guitestsupport.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,26 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/translations.h"
+// main() of the test programs of the windows and the commands.
 #include "gui/application.h"
 #include "gui/errorbox.h"
-
-#include <QTemporaryDir>
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // No test reads the user's or the system's own catalogue.
-    const QTemporaryDir noData;
-    qputenv("XDG_DATA_HOME", noData.filePath(QStringLiteral("home")).toLocal8Bit());
-    qputenv("XDG_DATA_DIRS", noData.filePath(QStringLiteral("system")).toLocal8Bit());
+    const clubdraw::testing::ScratchDataFolders noData;
     ::testing::InitGoogleTest(&argc, argv);
     clubdraw::Application app(argc, argv);
-    // English unless a run asks for a language, whatever the machine's locale.
-    clubdraw::installTranslations(
-        QLocale(QString::fromLocal8Bit(qgetenv("CLUBDRAW_TEST_LANGUAGE"))));
+    clubdraw::testing::installTestLanguage();
     // A modal box would hang the run; tests that expect one install their own hook.
     clubdraw::ErrorBox::setHook([](const clubdraw::RunError& error) {
         ADD_FAILURE() << "unexpected error box: " << error.message().toStdString();
