@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "terminaloutput.h"
 
-#include "core/printable.h"
 #include "core/club.h"
+#include "core/printable.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

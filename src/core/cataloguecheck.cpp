@@ -153,7 +153,6 @@ public:
     }
 
 private:
-
     void reportTerminator() {
         if (m_terminatorLine == 0)
             return;
@@ -165,10 +164,9 @@ private:
     void checkTexts(const Club& club, int line) {
         if (club.nation.isEmpty() || club.division.isEmpty())
             add(CheckFinding::Kind::Warning, line,
-                club.nation.isEmpty() && club.division.isEmpty()
-                    ? tr("empty nation and division")
-                : club.nation.isEmpty() ? tr("empty nation")
-                                          : tr("empty division"));
+                club.nation.isEmpty() && club.division.isEmpty() ? tr("empty nation and division")
+                : club.nation.isEmpty()                          ? tr("empty nation")
+                                                                 : tr("empty division"));
         const QString* const texts[] = {&club.nation, &club.division, &club.divisionSuffix,
                                         &club.name};
         for (int field = 0; field < 4; ++field) {

@@ -2,9 +2,9 @@
 #include "cataloguelocation.h"
 
 #include "catalogue.h"
+#include "core/version.h"
 #include "printable.h"
 #include "runerror.h"
-#include "core/version.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -21,7 +21,8 @@ std::unique_ptr<QTranslator> programTranslation(const QLocale& locale) {
         if (QLocale(language).language() == QLocale::NorwegianNynorsk)
             names << QStringLiteral("nb");
         for (const QString& name : names)
-            if (translator->load(QLatin1String(programName) + u'_' + name, QStringLiteral(":/i18n")))
+            if (translator->load(QLatin1String(programName) + u'_' + name,
+                                 QStringLiteral(":/i18n")))
                 return translator;
     }
     return nullptr;

@@ -37,8 +37,7 @@ void ErrorBox::report(const RunError& error) {
     // The box names the first places; the rest are a click away, so the
     // box never outgrows the screen.
     showBox(QMessageBox::Critical, error.message(),
-            error.places().size() > RunError::placesShown ? error.places().join(u'\n')
-                                                          : QString());
+            error.places().size() > RunError::placesShown ? error.places().join(u'\n') : QString());
 }
 
 void ErrorBox::warn(const QString& text) {

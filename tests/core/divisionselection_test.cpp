@@ -74,9 +74,8 @@ TEST(DivisionSelection, addKeepsItSortedReplacesTheHighlightedEntryAndIgnoresRep
     EXPECT_EQ(selection.selectedLabels(),
               (QStringList{"argentina Primera", "England Division 1", "Scotland Premier"}));
     EXPECT_TRUE(selection.addOne(2, -1));
-    EXPECT_EQ(selection.selectedLabels(),
-              (QStringList{"argentina Primera", "Brazil Serie A", "England Division 1",
-                           "Scotland Premier"}));
+    EXPECT_EQ(selection.selectedLabels(), (QStringList{"argentina Primera", "Brazil Serie A",
+                                                       "England Division 1", "Scotland Premier"}));
 }
 
 TEST(DivisionSelection, removeOneSelectAllAndRemoveAll) {

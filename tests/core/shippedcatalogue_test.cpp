@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cataloguecheck.h"
+#include "core/club.h"
 #include "core/divisionselection.h"
 #include "core/nationselection.h"
-#include "core/club.h"
 #include "testsupport.h"
 
 #include <QHash>

@@ -298,8 +298,7 @@ protected:
     }
 
     void checkDivisionLists(const DivisionWindow* window) {
-        EXPECT_EQ(texts(control<QListWidget>(window, "allDivisionsList")),
-                  divisions.labels());
+        EXPECT_EQ(texts(control<QListWidget>(window, "allDivisionsList")), divisions.labels());
         const QStringList selected = texts(control<QListWidget>(window, "selectedDivisionsList"));
         for (int i = 0; i + 1 < selected.size(); ++i) {
             const int folded = QString::compare(selected[i], selected[i + 1], Qt::CaseInsensitive);
@@ -308,8 +307,7 @@ protected:
                 << "out of order: " << selected.join(QStringLiteral(" | ")).toStdString();
         }
         for (const QString& label : selected)
-            EXPECT_LE(selected.count(label),
-                      divisions.labels().count(label))
+            EXPECT_LE(selected.count(label), divisions.labels().count(label))
                 << "listed twice: " << label.toStdString();
     }
 
