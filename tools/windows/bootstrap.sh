@@ -12,6 +12,8 @@ packages=(
   googletest
   # The downloads.
   zip nsis
+  # The program icon, made from the same SVG as the Linux one.
+  librsvg2-bin
   # Running and looking at the Windows program.
   wine wine64 fonts-wine xvfb xauth xdotool imagemagick
 )

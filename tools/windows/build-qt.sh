@@ -4,9 +4,11 @@
 # source, for x86_64-w64-mingw32, and keeps it in a cache folder named after
 # the Qt version and the options, so a later run reuses it.
 #
-#   bash tools/windows/build-qt.sh            build when missing; prints the prefix last
+#   bash tools/windows/build-qt.sh            build when missing, print the prefix
 #   bash tools/windows/build-qt.sh --prefix   only print where it is (or would be)
+# The prefix is all it writes to stdout; the build's output goes to stderr.
 set -euo pipefail
+exec 3>&1 1>&2
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 toolchain=$repo/cmake/mingw-w64-x86_64.cmake
 
@@ -45,18 +47,18 @@ options=(
   -DFEATURE_windows=ON
   -DFEATURE_style_windowsvista=ON
 )
-key=$( (printf '%s\n' "$qt_version" "${options[@]}"; cat "$toolchain" "$0") | sha256sum | cut -c1-12)
+key=$( (printf '%s\n' "$qt_version" "${options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/clubdraw
 upstream=${qt_version%%+*}
 prefix=$cache/qt-$upstream-mingw64-$key
 
 if [ "${1:-}" = "--prefix" ]; then
-  echo "$prefix"
+  echo "$prefix" >&3
   exit 0
 fi
 if [ -f "$prefix/.complete" ]; then
-  echo "Windows Qt $qt_version already built in $prefix" >&2
-  echo "$prefix"
+  echo "Windows Qt $qt_version already built in $prefix"
+  echo "$prefix" >&3
   exit 0
 fi
 
@@ -103,6 +105,10 @@ start=$(date +%s)
   apt-get source --only-source -qq "qt6-base=$qt_version"
 )
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+# Qt 6.4's Windows platform plugin leaves dynamic OpenGL on with OpenGL off,
+# and then does not compile; its two dynamic-GL blocks need OpenGL too.
+sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+  "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
 
 cmake -S "$src" -B "$work/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -112,5 +118,5 @@ cmake --build "$work/build" --parallel 2
 cmake --install "$work/build"
 touch "$prefix/.complete"
 rm -rf "$work"
-echo "Windows Qt built in $(( ($(date +%s) - start) / 60 )) min; $(du -sh "$prefix" | cut -f1) in $prefix" >&2
-echo "$prefix"
+echo "Windows Qt built in $(( ($(date +%s) - start) / 60 )) min; $(du -sh "$prefix" | cut -f1) in $prefix"
+echo "$prefix" >&3
