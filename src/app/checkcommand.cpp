@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <limits>
@@ -61,8 +62,9 @@ public:
             return exitStatus::failure;
 
         const CheckReport report = checkCatalogueFile(path);
-        // The name as given, for editors to open; a hostile one cannot drive the terminal.
-        const QString file = printable(path);
+        // The name as given, for editors to open, with the platform's separators
+        // (C:\Users\... on Windows); a hostile one cannot drive the terminal.
+        const QString file = printable(QDir::toNativeSeparators(path));
         printFindings(report, file, *maxFindings, console.out());
         printSummary(report.summary, file, console.out());
         const int errors = report.count(CheckFinding::Kind::Error);

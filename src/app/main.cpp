@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
+#include "app/consoleencoding.h"
 #include "app/exitstatus.h"
 #include "app/startup.h"
 #include "core/translations.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     if (routeOf(arguments) == Route::Console) {
         QCoreApplication app(argc, argv);
         installTranslations();
+        const ConsoleEncoding encoding;
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out, err);
