@@ -25,11 +25,13 @@ void installFontSubstitutes() {
         QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                    {QStringLiteral("Microsoft Sans Serif"),
                                     QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                    QStringLiteral("DejaVu Sans")});
+                                    QStringLiteral("DejaVu Sans"), QStringLiteral("Tahoma")});
+        // Windows ships no Garamond of its own.
         QFont::insertSubstitutions(QStringLiteral("Garamond"),
                                    {QStringLiteral("EB Garamond"), QStringLiteral("EB Garamond 12"),
                                     QStringLiteral("Liberation Serif"),
-                                    QStringLiteral("DejaVu Serif")});
+                                    QStringLiteral("DejaVu Serif"), QStringLiteral("Georgia"),
+                                    QStringLiteral("Times New Roman")});
         QFont::insertSubstitutions(QStringLiteral("Arial"),
                                    {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                     QStringLiteral("DejaVu Sans")});
@@ -44,6 +46,10 @@ QFont fontOf(const char* family, double points, QFont::Weight weight,
              Underline underline = Underline::No) {
     installFontSubstitutes();
     QFont font(QString::fromLatin1(family));
+    // Windows' own "MS Sans Serif" is a bitmap font in a few sizes only, and
+    // Wine's lacks glyphs at ours: refusing bitmaps brings in its scalable
+    // substitutes instead, which also grow with the desktop's scaling.
+    font.setStyleStrategy(QFont::ForceOutline);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setWeight(weight);
     font.setUnderline(underline == Underline::Yes);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgethelpers.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -33,6 +35,21 @@ TEST(BringToFront, restoresAMinimisedWindow) {
     bringToFront(&window);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isMinimized());
+}
+
+// Windows' "MS Sans Serif" is a bitmap font in a few sizes only: the
+// layout's fonts must land on scalable faces, at the size the layout asks.
+TEST(LayoutFonts, resolveToScalableFacesAtTheirSize) {
+    const struct {
+        QFont font;
+        int pixels;
+    } rows[] = {{msSansSerif(), 11}, {msSansSerif(9.75), 13}, {garamondBold(), 19}, {arialBold(), 16}};
+    for (const auto& row : rows) {
+        const QFontInfo info(row.font);
+        EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(info.family(), info.styleName()))
+            << info.family().toStdString();
+        EXPECT_EQ(info.pixelSize(), row.pixels) << info.family().toStdString();
+    }
 }
 
 } // namespace
