@@ -105,10 +105,14 @@ start=$(date +%s)
   apt-get source --only-source -qq "qt6-base=$qt_version"
 )
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
-# Qt 6.4's Windows platform plugin leaves dynamic OpenGL on with OpenGL off,
-# and then does not compile; its two dynamic-GL blocks need OpenGL too.
+# Qt 6.4's Windows platform plugin is out of step with Gui's features when
+# some are off: it uses dynamic OpenGL with OpenGL off, and Gui's DirectWrite
+# font database, which Gui builds only with Direct2D.
+plugin=$src/src/plugins/platforms/windows
 sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
-  "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+  "$plugin/qwindowswindow.cpp"
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+  "$plugin/qwindowsintegration.cpp"
 
 cmake -S "$src" -B "$work/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
