@@ -22,9 +22,8 @@ void installFontSubstitutes() {
     // Qt turns to a substitute only when the family itself is missing, so
     // there is no need to ask which families are installed.
     static const bool done = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Microsoft Sans Serif"),
-                                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+        QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                     QStringLiteral("DejaVu Sans"), QStringLiteral("Tahoma")});
         // Windows ships no Garamond of its own.
         QFont::insertSubstitutions(QStringLiteral("Garamond"),
@@ -46,10 +45,10 @@ QFont fontOf(const char* family, double points, QFont::Weight weight,
              Underline underline = Underline::No) {
     installFontSubstitutes();
     QFont font(QString::fromLatin1(family));
-    // Windows' own "MS Sans Serif" is a bitmap font in a few sizes only, and
-    // Wine's lacks glyphs at ours: refusing bitmaps brings in its scalable
-    // substitutes instead, which also grow with the desktop's scaling.
-    font.setStyleStrategy(QFont::ForceOutline);
+    // Smoothed, whatever the desktop's default: drawn without smoothing (as
+    // Wine does by default), Liberation Sans loses the stem of its "I" at
+    // our 11 pixels.
+    font.setStyleStrategy(QFont::PreferAntialias);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setWeight(weight);
     font.setUnderline(underline == Underline::Yes);
@@ -59,7 +58,10 @@ QFont fontOf(const char* family, double points, QFont::Weight weight,
 } // namespace
 
 QFont msSansSerif(double points, Underline underline) {
-    return fontOf("MS Sans Serif", points, QFont::Normal, underline);
+    // "MS Sans Serif" itself is a bitmap face in a few sizes, on Windows and
+    // under Wine (where it loses glyphs at ours); its scalable successor has
+    // the same measures and grows with the desktop's scaling.
+    return fontOf("Microsoft Sans Serif", points, QFont::Normal, underline);
 }
 QFont garamondBold(double points) {
     return fontOf("Garamond", points, QFont::Bold);
