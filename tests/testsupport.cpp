@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace clubdraw::testing {
 
@@ -49,6 +50,32 @@ QString ProgramFolder::file() const {
     return Catalogue::pathIn(m_dir.path());
 }
 
+#ifdef Q_OS_WIN
+// Windows' known folders cannot be moved by the environment. Qt's test mode
+// moves the user's data folder aside; the last system data folder is the
+// test program's own data folder. Both are emptied before and after.
+ScratchDataFolders::ScratchDataFolders() {
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(userFolder()).removeRecursively();
+    QDir(systemFolder()).removeRecursively();
+}
+
+ScratchDataFolders::~ScratchDataFolders() {
+    QDir(userFolder()).removeRecursively();
+    QDir(systemFolder()).removeRecursively();
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+QString ScratchDataFolders::userFolder() const {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("clubdraw"));
+}
+
+QString ScratchDataFolders::systemFolder() const {
+    return QDir(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation).constLast())
+        .filePath(QStringLiteral("clubdraw"));
+}
+#else
 ScratchDataFolders::ScratchDataFolders()
     : m_oldHome(qgetenv("XDG_DATA_HOME")), m_oldDirs(qgetenv("XDG_DATA_DIRS")) {
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("home")).toLocal8Bit());
@@ -67,6 +94,8 @@ QString ScratchDataFolders::userFolder() const {
 QString ScratchDataFolders::systemFolder() const {
     return m_dir.filePath(QStringLiteral("system/clubdraw"));
 }
+
+#endif
 
 QString ScratchDataFolders::put(const QString& folder, const QByteArray& bytes) {
     QDir().mkpath(folder);
