@@ -133,6 +133,8 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 top=$((HEIGHT - 488))
 result="209x41+152+$((top + 416))"
 convert "$out/main_window_start.png" -crop "$result" "$work/result_before.png"
+click "$main" 312 $((top + 224)) # the "All nations" preset
+sleep 1
 click "$main" 436 $((top + 360)) # Find random team
 # The reveal has landed when the result stops changing.
 changed=0
