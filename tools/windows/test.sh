@@ -42,6 +42,9 @@ xvfb_pid=$!
 export DISPLAY=:$display
 wineboot -i >/dev/null 2>&1
 wineserver -w
+# Debian's Wine leaves its own fonts (Tahoma, the dialogs' font; Marlett, the
+# title bars' symbols) out of a new prefix; Windows always has them.
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 failures=0
 pass() { echo "ok    $*"; }
