@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 
@@ -52,17 +53,19 @@ QString ProgramFolder::file() const {
 
 #ifdef Q_OS_WIN
 // Windows' known folders cannot be moved by the environment. Qt's test mode
-// moves the user's data folder aside; the last system data folder is the
-// test program's own data folder. Both are emptied before and after.
+// moves the user's data folder aside; the system's is the machine's own
+// ProgramData (a throwaway prefix's, under Wine), left alone when a
+// clubdraw folder was there before.
 ScratchDataFolders::ScratchDataFolders() {
     QStandardPaths::setTestModeEnabled(true);
     QDir(userFolder()).removeRecursively();
-    QDir(systemFolder()).removeRecursively();
+    m_ownsSystemFolder = !QFileInfo::exists(systemFolder());
 }
 
 ScratchDataFolders::~ScratchDataFolders() {
     QDir(userFolder()).removeRecursively();
-    QDir(systemFolder()).removeRecursively();
+    if (m_ownsSystemFolder)
+        QDir(systemFolder()).removeRecursively();
     QStandardPaths::setTestModeEnabled(false);
 }
 
@@ -72,7 +75,7 @@ QString ScratchDataFolders::userFolder() const {
 }
 
 QString ScratchDataFolders::systemFolder() const {
-    return QDir(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation).constLast())
+    return QDir(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation).value(1))
         .filePath(QStringLiteral("clubdraw"));
 }
 #else

@@ -92,6 +92,7 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldHome;
     QByteArray m_oldDirs;
+    bool m_ownsSystemFolder = true; // Windows: ours to empty afterwards
 };
 
 // `count` clubs, "Club n", spread over `divisions` divisions of `nation`.
