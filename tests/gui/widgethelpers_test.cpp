@@ -43,7 +43,8 @@ TEST(LayoutFonts, resolveToScalableFacesAtTheirSize) {
     const struct {
         QFont font;
         int pixels;
-    } rows[] = {{msSansSerif(), 11}, {msSansSerif(9.75), 13}, {garamondBold(), 19}, {arialBold(), 16}};
+    } rows[] = {
+        {msSansSerif(), 11}, {msSansSerif(9.75), 13}, {garamondBold(), 19}, {arialBold(), 16}};
     for (const auto& row : rows) {
         const QFontInfo info(row.font);
         EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(info.family(), info.styleName()))
