@@ -6,11 +6,9 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-#endif
 
 namespace clubdraw {
 
-#ifdef _WIN32
 ConsoleEncoding::ConsoleEncoding() : m_oldCodePage(GetConsoleOutputCP()) {
     // Without a console (output piped) there is no code page to set.
     if (m_oldCodePage != 0)
@@ -25,9 +23,6 @@ ConsoleEncoding::~ConsoleEncoding() {
     if (m_oldCodePage != 0)
         SetConsoleOutputCP(m_oldCodePage);
 }
-#else
-ConsoleEncoding::ConsoleEncoding() = default;
-ConsoleEncoding::~ConsoleEncoding() = default;
-#endif
 
 } // namespace clubdraw
+#endif

@@ -7,8 +7,9 @@ namespace clubdraw {
 // UTF-8 with bare LF line ends, the same bytes on every platform. On Windows
 // that means a UTF-8 console code page (restored afterwards, as the console
 // is cmd's too) and binary stdout and stderr, so the C runtime adds no CR.
-// Elsewhere it does nothing.
+// Elsewhere it is empty.
 class ConsoleEncoding {
+#ifdef _WIN32
 public:
     ConsoleEncoding();
     ~ConsoleEncoding();
@@ -17,6 +18,7 @@ public:
 
 private:
     unsigned m_oldCodePage = 0;
+#endif
 };
 
 } // namespace clubdraw

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     if (routeOf(arguments) == Route::Console) {
         QCoreApplication app(argc, argv);
         installTranslations();
-        const ConsoleEncoding encoding;
+        [[maybe_unused]] const ConsoleEncoding encoding{};
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out, err);
