@@ -206,6 +206,28 @@ vinduet og alle kommandoer kopien din.</translation>
         <source>cannot make the folder %1: %2; nothing copied</source>
         <translation>kan ikke lage mappen %1: %2; ingenting ble kopiert</translation>
     </message>
+    <message>
+        <source>Prints the path of the catalogue in use: the first kortliste_eng.txt found
+  1. as given with --catalogue FILE;
+  2. beside the program;
+  3. in your data folder, %LOCALAPPDATA%\clubdraw;
+  4. in the system&apos;s, %ProgramData%\clubdraw (and the clubdraw and
+     data\clubdraw folders in the program&apos;s folder);
+  5. in ..\share\clubdraw beside the program&apos;s folder, where the installer
+     puts it.
+--copy puts a copy of it in your data folder, to edit; from then on the window
+and every command read your copy.</source>
+        <translation>Skriver ut stien til lagfilen som brukes, den første kortliste_eng.txt funnet
+  1. slik den er oppgitt med --catalogue FILE;
+  2. ved siden av programmet;
+  3. i datamappen din, %LOCALAPPDATA%\clubdraw;
+  4. i systemets, %ProgramData%\clubdraw (og mappene clubdraw og
+     data\clubdraw i programmets mappe);
+  5. i ..\share\clubdraw ved siden av programmets mappe, der installasjonen
+     legger den.
+--copy legger en kopi av den i datamappen din, til redigering; fra da av leser
+vinduet og alle kommandoer kopien din.</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueLocation</name>

@@ -37,6 +37,20 @@ public:
     }
 
     void describe(QCommandLineParser& parser) const override {
+        // The places are the system's own, as catalogueCandidates() finds them.
+#ifdef Q_OS_WIN
+        parser.setApplicationDescription(
+            tr("Prints the path of the catalogue in use: the first kortliste_eng.txt found\n"
+               "  1. as given with --catalogue FILE;\n"
+               "  2. beside the program;\n"
+               "  3. in your data folder, %LOCALAPPDATA%\\clubdraw;\n"
+               "  4. in the system's, %ProgramData%\\clubdraw (and the clubdraw and\n"
+               "     data\\clubdraw folders in the program's folder);\n"
+               "  5. in ..\\share\\clubdraw beside the program's folder, where the installer\n"
+               "     puts it.\n"
+               "--copy puts a copy of it in your data folder, to edit; from then on the window\n"
+               "and every command read your copy."));
+#else
         parser.setApplicationDescription(
             tr("Prints the path of the catalogue in use: the first kortliste_eng.txt found\n"
                "  1. as given with --catalogue FILE;\n"
@@ -47,6 +61,7 @@ public:
                "  5. in ../share/clubdraw beside the program's folder.\n"
                "--copy puts a copy of it in your data folder, to edit; from then on the window\n"
                "and every command read your copy."));
+#endif
         parser.addPositionalArgument(name(), tr("Show or copy the catalogue."));
         parser.addOptions(
             {described(m_copy,
