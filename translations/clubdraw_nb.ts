@@ -563,6 +563,10 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
         <translation>Skriver ut landene eller divisjonene som kan trekkes, slik --nation og
 --division tar dem, med antall lag.</translation>
     </message>
+    <message>
+        <source>cannot list &apos;%1&apos;, only nations or divisions%2</source>
+        <translation>kan ikke liste opp «%1», bare nations eller divisions%2</translation>
+    </message>
 </context>
 <context>
     <name>NameSuggestion</name>

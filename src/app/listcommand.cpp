@@ -50,9 +50,13 @@ protected:
             return std::nullopt;
         }
         const QStringList words{QStringLiteral("nations"), QStringLiteral("divisions")};
+        if (what.isEmpty()) {
+            console.wrongArguments(tr("list what: nations or divisions?"));
+            return std::nullopt;
+        }
         if (!words.contains(what)) {
-            console.wrongArguments(tr("list what: nations or divisions?") +
-                                   didYouMean(nearestName(what, words)));
+            console.wrongArguments(tr("cannot list '%1', only nations or divisions%2")
+                                       .arg(what, didYouMean(nearestName(what, words))));
             return std::nullopt;
         }
         return what == words.first() ? Listing::Nations : Listing::Divisions;

@@ -116,7 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
             "\"Norge\" is not one of the sixteen nations (Argentina, Belgium, Brazil, Denmark, "
             "England, France, Germany, Holland, Italy, Japan, Norway, Portugal, Scotland, "
             "Spain, Sweden, USA)"},
-        UsageRow{{"list", "Nations"}, "nations or divisions?; did you mean \"nations\"?"},
+        UsageRow{{"list", "Nations"},
+                 "cannot list 'Nations', only nations or divisions; did you mean \"nations\"?"},
         UsageRow{{"list", "division"}, "did you mean \"divisions\"?"},
         UsageRow{{"catalogue", "--force"}, "--force goes with --copy"}));
 
