@@ -70,6 +70,14 @@ class Checker {
     Q_DECLARE_TR_FUNCTIONS(CatalogueCheck)
 
 public:
+    // Room for about as many clubs as the bytes can hold, never more than
+    // load: growing the tables one rehash at a time costs more than the check.
+    explicit Checker(qsizetype bytes) {
+        const auto clubs = std::min<qsizetype>(bytes / 24 + 1, maxClubs);
+        m_clubLines.reserve(clubs);
+        m_nearClubs.reserve(clubs);
+    }
+
     void add(CheckFinding::Kind kind, int line, QString text) {
         m_report.findings.push_back({kind, line, std::move(text)});
     }
@@ -95,13 +103,14 @@ public:
                     .arg(club.databaseFlag));
 
         checkSameClub(club, line);
-        checkDivisionLabel(club, line);
+        // Lines count from 1, so 0 is a division not seen before.
+        if (int& first = m_divisionLines[DivisionKey{club.nation, club.division}]; first == 0)
+            first = line;
 
         CheckSummary& summary = m_report.summary;
         ++summary.clubs;
         if (club.inMinimumDatabase())
             ++summary.minimumClubs;
-        m_divisions.insert(club.nation + QChar(0x1F) + club.division);
         if (!m_nations.contains(club.nation))
             m_nationLines.insert(club.nation, line);
         ++m_nations[club.nation];
@@ -142,7 +151,8 @@ public:
                        nullptr, n.value())
                         .arg(quoted(n.key()), didYouMean(suggestedNation(n.key()))));
         }
-        m_report.summary.divisions = static_cast<int>(m_divisions.size());
+        m_report.summary.divisions = static_cast<int>(m_divisionLines.size());
+        checkDivisionLabels();
         if (m_report.summary.clubs == 0)
             add(CheckFinding::Kind::Error, 0,
                 tr("the catalogue holds no clubs: nothing can be drawn"));
@@ -191,7 +201,7 @@ private:
     // The same club twice is one club listed twice (clubIdentity()); a name
     // that differs only in letter case or blanks is likely the same club too.
     void checkSameClub(const Club& club, int line) {
-        const QString identity = clubIdentity(club);
+        const ClubIdentity identity = clubIdentity(club);
         if (const auto first = m_clubLines.constFind(identity); first != m_clubLines.cend()) {
             add(CheckFinding::Kind::Warning, line,
                 tr("club %1 of %2 is listed twice (first on line %3)")
@@ -200,34 +210,49 @@ private:
             return;
         }
         m_clubLines.insert(identity, line);
-        const QString nearIdentity = club.nation + QChar(0x1F) + club.name.trimmed().toCaseFolded();
+        const std::pair nearIdentity{club.nation, club.name.trimmed().toCaseFolded()};
         if (const auto first = m_nearClubs.constFind(nearIdentity); first != m_nearClubs.cend())
             add(CheckFinding::Kind::Warning, line,
                 tr("club %1 of %2 looks like %3 on line %4: they differ only in letter case or "
                    "blanks")
-                    .arg(quoted(club.name), quoted(club.nation), quoted(first->what))
+                    .arg(quoted(club.name), quoted(club.nation), quoted(first->name))
                     .arg(first->line));
         else
             m_nearClubs.insert(nearIdentity, {club.name, line});
     }
 
     // "New" + "Zealand Premier" and "New Zealand" + "Premier" read the same in
-    // the division window, and --division takes both.
-    void checkDivisionLabel(const Club& club, int line) {
-        const DivisionKey key{club.nation, club.division};
-        const QString label = divisionLabel(key);
-        const auto first = m_labels.constFind(label);
-        if (first == m_labels.cend()) {
-            m_labels.insert(label, {key, line});
-        } else if (first->what.nation != key.nation && !m_sameLabelReported.contains(key.nation)) {
-            m_sameLabelReported.insert(key.nation);
-            add(CheckFinding::Kind::Warning, line,
-                tr("the division %1 of the nation %2 reads the same as the division %3 of the "
-                   "nation %4 (line %5): the division window cannot tell them apart")
-                    .arg(quoted(club.division), quoted(club.nation), quoted(first->what.division),
-                         quoted(first->what.nation))
-                    .arg(first->line));
+    // the division window, and --division takes both. Two labels can only
+    // read the same when one nation is another's first words, so only such
+    // pairs of nations are looked at.
+    void checkDivisionLabels() {
+        for (auto shorter = m_nations.cbegin(); shorter != m_nations.cend(); ++shorter) {
+            const QString prefix = shorter.key() + u' ';
+            for (auto longer = m_nations.lowerBound(prefix);
+                 longer != m_nations.cend() && longer.key().startsWith(prefix); ++longer) {
+                const QString rest = longer.key().mid(prefix.size()) + u' ';
+                for (auto d = m_divisionLines.cbegin(); d != m_divisionLines.cend(); ++d) {
+                    if (d.key().nation != longer.key())
+                        continue;
+                    const DivisionKey twin{shorter.key(), rest + d.key().division};
+                    if (const auto other = m_divisionLines.constFind(twin);
+                        other != m_divisionLines.cend())
+                        reportSameLabel(d.key(), d.value(), twin, *other);
+                }
+            }
         }
+    }
+
+    void reportSameLabel(const DivisionKey& a, int aLine, const DivisionKey& b, int bLine) {
+        const bool aLater = aLine > bLine;
+        const DivisionKey& later = aLater ? a : b;
+        const DivisionKey& first = aLater ? b : a;
+        add(CheckFinding::Kind::Warning, std::max(aLine, bLine),
+            tr("the division %1 of the nation %2 reads the same as the division %3 of the "
+               "nation %4 (line %5): the division window cannot tell them apart")
+                .arg(quoted(later.division), quoted(later.nation), quoted(first.division),
+                     quoted(first.nation))
+                .arg(std::min(aLine, bLine)));
     }
 
     static QString wronglyDecoded(int field) {
@@ -245,18 +270,17 @@ private:
 
     CheckReport m_report;
     int m_terminatorLine = 0;
-    // Where something was seen first.
-    template <typename What> struct First {
-        What what;
+    // A club's name as first seen, and where.
+    struct FirstName {
+        QString name;
         int line;
     };
-    QHash<QString, int> m_clubLines;
-    QHash<QString, First<QString>> m_nearClubs; // the club's name
-    QSet<QString> m_divisions;
-    QMap<QString, int> m_nations; // sorted by name
+    QHash<ClubIdentity, int> m_clubLines;
+    // The nation, and the name in one case without blanks around it.
+    QHash<std::pair<QString, QString>, FirstName> m_nearClubs; // the club's name
+    QHash<DivisionKey, int> m_divisionLines;                   // where each is first seen
+    QMap<QString, int> m_nations;                              // sorted by name
     QHash<QString, int> m_nationLines;
-    QHash<QString, First<DivisionKey>> m_labels;
-    QSet<QString> m_sameLabelReported;
 };
 
 } // namespace
@@ -268,7 +292,7 @@ int CheckReport::count(CheckFinding::Kind kind) const {
 }
 
 CheckReport checkCatalogue(QByteArrayView bytes) {
-    Checker checker;
+    Checker checker(bytes.size());
     CatalogueReader reader(bytes);
     Club club;
     int lastErrorLine = 0;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 namespace clubdraw {
 
@@ -32,8 +33,9 @@ inline QString divisionLine(const Club& club) {
 
 // What makes a club the same club: its nation and its name, compared
 // exactly. Listed twice, in one division or two, it is one club.
-inline QString clubIdentity(const Club& club) {
-    return club.nation + QChar(0x1F) + club.name;
+using ClubIdentity = std::pair<QString, QString>;
+inline ClubIdentity clubIdentity(const Club& club) {
+    return {club.nation, club.name};
 }
 
 } // namespace clubdraw

@@ -10,9 +10,9 @@ namespace clubdraw {
 
 std::vector<Club> differentClubs(const CandidatePool& pool) {
     std::vector<Club> clubs;
-    QSet<QString> seen;
+    QSet<ClubIdentity> seen;
     for (const Club& club : pool.entries()) {
-        const QString identity = clubIdentity(club);
+        const ClubIdentity identity = clubIdentity(club);
         if (!seen.contains(identity)) {
             seen.insert(identity);
             clubs.push_back(club);
