@@ -24,6 +24,9 @@ packages=(
   xvfb xauth imagemagick
 )
 
+# Other scripts name what they need on top of this (tools/windows/bootstrap.sh).
+packages+=("$@")
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

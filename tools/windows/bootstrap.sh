@@ -3,7 +3,6 @@
 # Installs, on Debian 12, what the Windows build, its packages and its checks
 # under Wine need on top of tools/bootstrap.sh, and only what is missing.
 set -euo pipefail
-bash "$(dirname "$0")/../bootstrap.sh"
 
 packages=(
   # The cross compiler (posix threads, as Qt needs), Qt's source and its build.
@@ -17,18 +16,4 @@ packages=(
   # Running and looking at the Windows program.
   wine wine64 fonts-wine xvfb xauth xdotool imagemagick
 )
-
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$(dirname "$0")/../bootstrap.sh" "${packages[@]}"
