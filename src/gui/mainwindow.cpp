@@ -42,8 +42,7 @@ struct NationPlace {
 };
 
 // Where each box of the nation grid sits in its frame, in twips; USA lies
-// outside the frame. Scotland is as wide as Sweden below it, room that the
-// Norwegian "Skottland" needs; English draws the same in either width.
+// outside the frame.
 constexpr NationPlace nationPlaces[] = {
     {Nation::Argentina, 120, 600, 1815}, {Nation::Belgium, 120, 1080, 975},
     {Nation::Brazil, 120, 1560, 1095},   {Nation::Denmark, 120, 2040, 975},
@@ -51,7 +50,7 @@ constexpr NationPlace nationPlaces[] = {
     {Nation::Germany, 2160, 1560, 1095}, {Nation::Holland, 2160, 2040, 1215},
     {Nation::Japan, 4200, 600, 975},     {Nation::Italy, 4200, 1080, 1095},
     {Nation::Norway, 4200, 1560, 1095},  {Nation::Portugal, 4200, 2040, 1095},
-    {Nation::Scotland, 5880, 600, 1095}, {Nation::Spain, 5880, 1080, 975},
+    {Nation::Scotland, 5880, 600, 975},  {Nation::Spain, 5880, 1080, 975},
     {Nation::Sweden, 5880, 1560, 1095},
 };
 
@@ -128,14 +127,19 @@ void MainWindow::buildControls() {
     auto* nationFrame = new QGroupBox(tr("Select nation(s)"), client);
     nationFrame->setObjectName(QStringLiteral("nationFrame"));
     place(nationFrame, 120, 600, 7455, 3495);
-    for (const NationPlace& p : nationPlaces)
-        m_nationBoxes[static_cast<int>(p.nation)] = makeChoice<QCheckBox>(
-            nationFrame, boxName(p.nation), nationCaption(p.nation), p.left, p.top, p.width);
+    for (const NationPlace& p : nationPlaces) {
+        auto* box = makeChoice<QCheckBox>(nationFrame, boxName(p.nation), nationCaption(p.nation),
+                                          p.left, p.top, p.width);
+        widenForTranslation(box, nationName(p.nation));
+        m_nationBoxes[static_cast<int>(p.nation)] = box;
+    }
     std::array<QRadioButton*, std::size(presetPlaces)> presets{};
-    for (const PresetPlace& p : presetPlaces)
-        presets[static_cast<std::size_t>(p.preset)] =
-            addPreset(nationFrame, p.preset, QLatin1String(p.objectName), tr(p.caption), p.left,
-                      p.top, p.width);
+    for (const PresetPlace& p : presetPlaces) {
+        QRadioButton* button = addPreset(nationFrame, p.preset, QLatin1String(p.objectName),
+                                         tr(p.caption), p.left, p.top, p.width);
+        widenForTranslation(button, QLatin1String(p.caption));
+        presets[static_cast<std::size_t>(p.preset)] = button;
+    }
     const auto preset = [&](NationPreset p) { return presets[static_cast<std::size_t>(p)]; };
 
     // USA lies on the window itself, in front of the frame, in the grid's
@@ -166,7 +170,6 @@ void MainWindow::buildControls() {
     QPushButton* quitButton =
         makeButton(client, QStringLiteral("quitButton"), tr("Quit"), 6240, 6720, 1335, 495);
 
-    const QFont resultFont = msSansSerif(9.75);
     m_result = new ResultPanel(*m_random, m_clock, client);
     m_result->place({twipsRect(0, 5760, 2175, 375), twipsRect(840, 6240, 1335, 255),
                      twipsRect(2280, 5760, 3135, 375), twipsRect(2280, 6240, 3135, 615)},

@@ -3,6 +3,7 @@
 
 #include "pushbutton.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QWidget>
 
@@ -88,6 +89,12 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     button->setObjectName(objectName);
     place(button, left, top, width, height);
     return button;
+}
+
+void widenForTranslation(QAbstractButton* button, const QString& english) {
+    const int needed = button->sizeHint().width();
+    if (button->text() != english && needed > button->width())
+        button->resize(needed, button->height());
 }
 
 void setTabChain(std::initializer_list<QWidget*> widgets) {

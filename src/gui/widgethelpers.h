@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 
+class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -46,6 +47,11 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& cap
 // A push button that is never the window's default, placed in twips.
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
                         int left, int top, int width, int height);
+
+// A translated caption may widen its button as far as the caption needs, in
+// that language alone; with the English caption the button keeps the
+// layout's width.
+void widenForTranslation(QAbstractButton* button, const QString& english);
 
 // Sets the tab order to run through `widgets` in turn.
 void setTabChain(std::initializer_list<QWidget*> widgets);
