@@ -2,6 +2,7 @@
 #include "cataloguecheck.h"
 
 #include "catalogue.h"
+#include "cataloguelocation.h"
 #include "cataloguereader.h"
 #include "divisionselection.h"
 #include "namesuggestion.h"
@@ -73,7 +74,7 @@ public:
     // Room for about as many clubs as the bytes can hold, never more than
     // load: growing the tables one rehash at a time costs more than the check.
     explicit Checker(qsizetype bytes) {
-        const auto clubs = std::min<qsizetype>(bytes / 24 + 1, maxClubs);
+        const auto clubs = expectedClubs(bytes);
         m_clubLines.reserve(clubs);
         m_nearClubs.reserve(clubs);
     }
@@ -93,7 +94,7 @@ public:
         // Past the limit nothing loads: one error, and a count for the summary.
         if (m_report.summary.clubs == maxClubs) {
             if (m_report.summary.clubsOverLimit++ == 0)
-                error(line, Catalogue::tooManyClubs({}, reader.record(), line));
+                error(line, tooManyClubs({}, reader.record(), line));
             return;
         }
         checkTexts(club, line);
@@ -320,7 +321,7 @@ CheckReport checkCatalogue(QByteArrayView bytes) {
 CheckReport checkCatalogueFile(const QString& path) {
     QByteArray bytes;
     try {
-        bytes = Catalogue::readFile(path);
+        bytes = readCatalogueFile(path);
     } catch (const RunError& error) {
         CheckReport report;
         report.findings.push_back({CheckFinding::Kind::Error, 0, error.oneLine()});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cataloguereader.h"
 
+#include "catalogue.h"
 #include "runerror.h"
 
 #include <QCoreApplication>
@@ -101,6 +102,14 @@ QString cataloguePlace(const QString& source, int record, int line) {
         .arg(record)
         .arg(line)
         .arg(QDir::toNativeSeparators(source));
+}
+
+RunError tooManyClubs(const QString& source, int record, int line) {
+    //: %1 is where the reader is, such as "Record 3, line 4 of <file>"
+    return RunError(RunError::TooManyClubs,
+                    QCoreApplication::translate("Catalogue", "%1: more than %2 teams")
+                        .arg(cataloguePlace(source, record, line))
+                        .arg(maxClubs));
 }
 
 QString decodeWindows1252(QByteArrayView bytes) {

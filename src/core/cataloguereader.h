@@ -2,6 +2,7 @@
 #pragma once
 
 #include "club.h"
+#include "runerror.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -34,8 +35,8 @@ public:
 
     // Reads the next record into `club`, records without a club name included;
     // returns false when only blank lines (or a final Ctrl-Z) are left. Throws RunError
-    // 62 (the file ends inside a record, or a quote is never closed and more than blank
-    // lines follow its line) or 6 (a flag outside -32768 to 32767).
+    // FileEndsInsideRecord, QuoteNeverClosed (more than blank lines follow the line of
+    // a quote never closed) or FlagOutOfRange (a flag outside -32768 to 32767).
     bool next(Club& club);
 
     int record() const { return m_record; } // number of the record last started, from 1
@@ -109,6 +110,9 @@ private:
 
 // "Record 3, line 4 of <source>": where a reader error happened.
 QString cataloguePlace(const QString& source, int record, int line);
+
+// RunError TooManyClubs for a club past maxClubs, at that place.
+RunError tooManyClubs(const QString& source, int record, int line);
 
 // Turns Windows-1252 bytes into text.
 QString decodeWindows1252(QByteArrayView bytes);
