@@ -33,8 +33,7 @@ bool utf8SequenceAt(const QByteArray& bytes, qsizetype at) {
     if (continuations == 0 || at + continuations >= bytes.size())
         return false;
     for (int i = 1; i <= continuations; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[at + i]);
-        if (b < 0x80 || b > 0xBF)
+        if (!isUtf8Continuation(static_cast<unsigned char>(bytes[at + i])))
             return false;
     }
     return true;
@@ -135,6 +134,17 @@ public:
                        "it is shifted",
                        nullptr, fields));
         }
+    }
+
+    // A line of a UTF-8 file that another editor saved in its own encoding.
+    void checkEncoding(const CatalogueReader& reader) {
+        m_report.summary.encoding = encodingName(reader.encoding());
+        for (const auto& [line, column, byte] : reader.nonUtf8Lines())
+            add(CheckFinding::Kind::Warning, line,
+                tr("the line is not UTF-8 (byte 0x%1 at column %2), so it is read as "
+                   "Windows-1252")
+                    .arg(QString::number(byte, 16).toUpper().rightJustified(2, u'0'))
+                    .arg(column));
     }
 
     void error(int line, const RunError& error) {
@@ -295,6 +305,7 @@ int CheckReport::count(CheckFinding::Kind kind) const {
 CheckReport checkCatalogue(QByteArrayView bytes) {
     Checker checker(bytes.size());
     CatalogueReader reader(bytes);
+    checker.checkEncoding(reader);
     Club club;
     int lastErrorLine = 0;
     for (;;) {
