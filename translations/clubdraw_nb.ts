@@ -32,8 +32,9 @@
         <translation>den inneholder U+FFFD, et tegn som ikke kunne dekodes</translation>
     </message>
     <message>
-        <source>it holds the control character U+%1</source>
-        <translation>den inneholder kontrolltegnet U+%1</translation>
+        <source>it holds the control character %1</source>
+        <extracomment>%1 is a character code such as U+0081</extracomment>
+        <translation>den inneholder kontrolltegnet %1</translation>
     </message>
     <message>
         <source>it looks like UTF-8 read as Windows-1252</source>

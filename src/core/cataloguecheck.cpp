@@ -52,9 +52,10 @@ QString decodingProblem(const QString& text) {
             return QCoreApplication::translate(
                 "CatalogueCheck", "it holds U+FFFD, a character that could not be decoded");
         if (isC1Control(c))
+            //: %1 is a character code such as U+0081
             return QCoreApplication::translate("CatalogueCheck",
-                                               "it holds the control character U+%1")
-                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+                                               "it holds the control character %1")
+                .arg(characterCode(c.unicode()));
     }
     // "Ã¸" for "ø": the bytes of a UTF-8 letter, each read as a letter of
     // its own.
@@ -194,18 +195,16 @@ private:
             if (const QString problem = decodingProblem(*texts[field]); !problem.isEmpty())
                 add(CheckFinding::Kind::Warning, line,
                     wronglyDecoded(field).arg(quoted(*texts[field]), problem));
-            if (const auto hidden = std::find_if(
-                    texts[field]->cbegin(), texts[field]->cend(),
-                    [](QChar c) { return isHiddenOrControl(c.unicode()) && !isC1Control(c); });
-                hidden != texts[field]->cend())
+            HiddenCharacter hidden = findHidden(*texts[field]);
+            // A C1 control is reported as wrongly decoded, above.
+            while (hidden.at >= 0 && hidden.code >= 0x80 && hidden.code <= 0x9F)
+                hidden = findHidden(*texts[field], hidden.at + hidden.size);
+            if (hidden.at >= 0)
                 add(CheckFinding::Kind::Warning, line,
                     //: %1 is the field's text, %2 a character code such as U+001B
                     tr("%1 holds the control or invisible character %2, which can disturb a "
                        "terminal or hide what the text says")
-                        .arg(quoted(*texts[field]),
-                             QStringLiteral("U+%1").arg(QString::number(hidden->unicode(), 16)
-                                                            .toUpper()
-                                                            .rightJustified(4, u'0'))));
+                        .arg(quoted(*texts[field]), characterCode(hidden.code)));
         }
     }
 
