@@ -2,6 +2,7 @@
 #include "terminaloutput.h"
 
 #include "core/club.h"
+#include "core/nationselection.h"
 #include "core/printable.h"
 
 #include <QCoreApplication>

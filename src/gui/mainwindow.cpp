@@ -80,11 +80,11 @@ constexpr PresetPlace presetPlaces[] = {
      QT_TRANSLATE_NOOP("clubdraw::MainWindow", "None"), 4440, 3000, 1815},
 };
 
-QString boxName(Nation nation) {
+} // namespace
+
+QString nationBoxName(Nation nation) {
     return nationName(nation).toLower() + QStringLiteral("Box");
 }
-
-} // namespace
 
 MainWindow::MainWindow(Catalogue catalogue, std::unique_ptr<RandomSource> random, SteadyClock clock)
     : m_catalogue(std::move(catalogue)), m_random(std::move(random)), m_clock(std::move(clock)) {
@@ -130,7 +130,7 @@ void MainWindow::buildControls() {
     place(nationFrame, 120, 600, 7455, 3495);
     for (const NationPlace& p : nationPlaces)
         m_nationBoxes[static_cast<int>(p.nation)] = makeChoice<QCheckBox>(
-            nationFrame, boxName(p.nation), nationCaption(p.nation), p.left, p.top, p.width);
+            nationFrame, nationBoxName(p.nation), nationCaption(p.nation), p.left, p.top, p.width);
     std::array<QRadioButton*, std::size(presetPlaces)> presets{};
     for (const PresetPlace& p : presetPlaces)
         presets[static_cast<std::size_t>(p.preset)] =
@@ -140,8 +140,8 @@ void MainWindow::buildControls() {
 
     // USA lies on the window itself, in front of the frame, in the grid's
     // last place.
-    QCheckBox* usa = makeChoice<QCheckBox>(client, boxName(Nation::Usa), nationCaption(Nation::Usa),
-                                           6000, 2640, 1215);
+    QCheckBox* usa = makeChoice<QCheckBox>(client, nationBoxName(Nation::Usa),
+                                           nationCaption(Nation::Usa), 6000, 2640, 1215);
     m_nationBoxes[static_cast<int>(Nation::Usa)] = usa;
     usa->raise();
 
@@ -166,7 +166,6 @@ void MainWindow::buildControls() {
     QPushButton* quitButton =
         makeButton(client, QStringLiteral("quitButton"), tr("Quit"), 6240, 6720, 1335, 495);
 
-    const QFont resultFont = msSansSerif(9.75);
     m_result = new ResultPanel(*m_random, m_clock, client);
     m_result->place({twipsRect(0, 5760, 2175, 375), twipsRect(840, 6240, 1335, 255),
                      twipsRect(2280, 5760, 3135, 375), twipsRect(2280, 6240, 3135, 615)},
