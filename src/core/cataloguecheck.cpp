@@ -67,6 +67,18 @@ QString decodingProblem(const QString& text) {
     return {};
 }
 
+// What the result labels show in full, in bold, of a name in the common
+// letters: a club's name on one line, a division line on two. A longer one
+// ends in "…" in the window.
+constexpr int maxShownClubName = 28;
+constexpr int maxShownDivisionLine = 50;
+
+int characters(const QString& text) {
+    return static_cast<int>(text.size() - std::count_if(text.cbegin(), text.cend(), [](QChar c) {
+                                return c.isLowSurrogate();
+                            }));
+}
+
 class Checker {
     Q_DECLARE_TR_FUNCTIONS(CatalogueCheck)
 
@@ -105,8 +117,15 @@ public:
 
         checkSameClub(club, line);
         // Lines count from 1, so 0 is a division not seen before.
-        if (int& first = m_divisionLines[DivisionKey{club.nation, club.division}]; first == 0)
+        if (int& first = m_divisionLines[DivisionKey{club.nation, club.division}]; first == 0) {
             first = line;
+            // ", " and a blank at most join the three: only a long one is built.
+            if (club.nation.size() + club.division.size() + club.divisionSuffix.size() + 3 >
+                maxShownDivisionLine)
+                checkShownLength(divisionLine(club), maxShownDivisionLine, line);
+        }
+        if (club.name.size() > maxShownClubName)
+            checkShownLength(club.name, maxShownClubName, line);
 
         CheckSummary& summary = m_report.summary;
         ++summary.clubs;
@@ -208,6 +227,21 @@ private:
         }
     }
 
+    // Only for a text longer than `most` UTF-16 units, which is never fewer
+    // characters.
+    void checkShownLength(const QString& text, int most, int line) {
+        const int length = characters(text);
+        if (length <= most)
+            return;
+        const QString warning =
+            most == maxShownClubName
+                ? tr("the club name %1 has %2 characters, more than the %3 that the result "
+                     "shows in full; the window cuts it short")
+                : tr("the division line %1 has %2 characters, more than the %3 that the result "
+                     "shows in full; the window cuts it short");
+        add(CheckFinding::Kind::Warning, line, warning.arg(quoted(text)).arg(length).arg(most));
+    }
+
     // The same club twice is one club listed twice (clubIdentity()); a name
     // that differs only in letter case or blanks is likely the same club too.
     void checkSameClub(const Club& club, int line) {
@@ -237,14 +271,15 @@ private:
     // pairs of nations are looked at.
     void checkDivisionLabels() {
         for (auto shorter = m_nations.cbegin(); shorter != m_nations.cend(); ++shorter) {
-            const QString prefix = shorter.key() + u' ';
+            // What every label of the shorter nation starts with.
+            const QString prefix = divisionLabel({shorter.key(), QString()});
             for (auto longer = m_nations.lowerBound(prefix);
                  longer != m_nations.cend() && longer.key().startsWith(prefix); ++longer) {
-                const QString rest = longer.key().mid(prefix.size()) + u' ';
                 for (auto d = m_divisionLines.cbegin(); d != m_divisionLines.cend(); ++d) {
                     if (d.key().nation != longer.key())
                         continue;
-                    const DivisionKey twin{shorter.key(), rest + d.key().division};
+                    const DivisionKey twin{shorter.key(),
+                                           divisionLabel(d.key()).sliced(prefix.size())};
                     if (const auto other = m_divisionLines.constFind(twin);
                         other != m_divisionLines.cend())
                         reportSameLabel(d.key(), d.value(), twin, *other);
