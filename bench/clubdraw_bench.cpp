@@ -5,6 +5,7 @@
 // asks for; and how long a large file of random bytes takes to be refused.
 #include "core/catalogue.h"
 #include "core/cataloguecheck.h"
+#include "core/cataloguelocation.h"
 #include "core/nationselection.h"
 #include "core/runerror.h"
 #include "gui/application.h"
@@ -48,7 +49,7 @@ QByteArray largestCatalogue(bool ownDivisionEach) {
 }
 
 QString writeCatalogue(const QTemporaryDir& dir, const QByteArray& bytes) {
-    const QString path = Catalogue::pathIn(dir.path());
+    const QString path = cataloguePathIn(dir.path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
@@ -87,7 +88,7 @@ void loadRandomBytes(const QTemporaryDir& dir, qsizetype size) {
     QElapsedTimer clock;
     clock.start();
     try {
-        outcome = QStringLiteral("%1 clubs").arg(Catalogue::load(path).count());
+        outcome = QStringLiteral("%1 clubs").arg(loadCatalogue(path).count());
     } catch (const RunError& error) {
         outcome = QStringLiteral("error %1 (%2)").arg(error.number()).arg(error.where());
     }
@@ -137,9 +138,9 @@ int main(int argc, char** argv) {
     Application app(argc, argv);
     QTemporaryDir dir;
 
-    timeLoads("shipped catalogue", QStringLiteral(CLUBDRAW_SHIPPED_CATALOGUE), &Catalogue::load);
+    timeLoads("shipped catalogue", QStringLiteral(CLUBDRAW_SHIPPED_CATALOGUE), &loadCatalogue);
     const QString path = writeCatalogue(dir, largestCatalogue(true));
-    Catalogue catalogue = timeLoads("largest catalogue", path, &Catalogue::load);
+    Catalogue catalogue = timeLoads("largest catalogue", path, &loadCatalogue);
     timeNationPool(catalogue);
     timeCheck(path);
     loadRandomBytes(dir, 50 * 1024 * 1024);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
+#include "core/cataloguelocation.h"
 #include "core/translations.h"
 
 #include <QDir>
@@ -48,7 +49,7 @@ ProgramFolder::ProgramFolder(const QByteArray& catalogueBytes) {
 ProgramFolder::ProgramFolder() = default;
 
 QString ProgramFolder::file() const {
-    return Catalogue::pathIn(m_dir.path());
+    return cataloguePathIn(m_dir.path());
 }
 
 #ifdef Q_OS_WIN
@@ -102,7 +103,7 @@ QString ScratchDataFolders::systemFolder() const {
 
 QString ScratchDataFolders::put(const QString& folder, const QByteArray& bytes) {
     QDir().mkpath(folder);
-    const QString path = Catalogue::pathIn(folder);
+    const QString path = cataloguePathIn(folder);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);

@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     auto* random = new FixedPick;
     // A clock that races ahead: the reveal lands at once.
     SteadyClock racing = [now = std::int64_t{0}]() mutable { return now += 1000; };
-    MainWindow window(Catalogue::load(QString::fromLocal8Bit(argv[1])),
+    MainWindow window(loadCatalogue(QString::fromLocal8Bit(argv[1])),
                       std::unique_ptr<RandomSource>(random), racing);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -32,8 +32,9 @@
         <translation>den inneholder U+FFFD, et tegn som ikke kunne dekodes</translation>
     </message>
     <message>
-        <source>it holds the control character U+%1</source>
-        <translation>den inneholder kontrolltegnet U+%1</translation>
+        <source>it holds the control character %1</source>
+        <extracomment>%1 is a character code such as U+0081</extracomment>
+        <translation>den inneholder kontrolltegnet %1</translation>
     </message>
     <message>
         <source>it looks like UTF-8 read as Windows-1252</source>
@@ -122,6 +123,18 @@
     <message>
         <source>club %1 of %2 looks like %3 on line %4: they differ only in letter case or blanks</source>
         <translation>laget %1 i %2 ligner %3 på linje %4: de skiller seg bare i store og små bokstaver eller mellomrom</translation>
+    </message>
+    <message>
+        <source>the line is not UTF-8 (byte 0x%1 at column %2), so it is read as Windows-1252</source>
+        <translation>linjen er ikke UTF-8 (byte 0x%1 i kolonne %2), så den leses som Windows-1252</translation>
+    </message>
+    <message>
+        <source>the club name %1 has %2 characters, more than the %3 that the result shows in full; the window cuts it short</source>
+        <translation>klubbnavnet %1 har %2 tegn, flere enn de %3 som resultatet viser i sin helhet; vinduet kutter det av</translation>
+    </message>
+    <message>
+        <source>the division line %1 has %2 characters, more than the %3 that the result shows in full; the window cuts it short</source>
+        <translation>divisjonslinjen %1 har %2 tegn, flere enn de %3 som resultatet viser i sin helhet; vinduet kutter den av</translation>
     </message>
 </context>
 <context>
@@ -258,6 +271,14 @@ vinduet og alle kommandoer kopien din.</translation>
         <source>: minimum flag &quot;%1&quot; is outside -32768 to 32767</source>
         <translation>: databaseflagget «%1» er utenfor -32768 til 32767</translation>
     </message>
+    <message>
+        <source>UTF-16, little-endian</source>
+        <translation>UTF-16, little-endian</translation>
+    </message>
+    <message>
+        <source>UTF-16, big-endian</source>
+        <translation>UTF-16, big-endian</translation>
+    </message>
 </context>
 <context>
     <name>CheckCommand</name>
@@ -352,6 +373,11 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
             <numerusform>%1: %n lag til over grensen på %2 lastes ikke</numerusform>
             <numerusform>%1: %n lag til over grensen på %2 lastes ikke</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: read as %2</source>
+        <extracomment>%1 is the file, %2 an encoding such as UTF-8</extracomment>
+        <translation>%1: lest som %2</translation>
     </message>
 </context>
 <context>
@@ -672,6 +698,145 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Usage: %1</source>
         <translation>Bruk: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Angre</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Gjør om</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Klipp &amp;ut</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Lim inn</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Merk alt</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Vis detaljer...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Skjul detaljer...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Rull hit</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>Venstre kant</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Øverst</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Høyre kant</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Nederst</translation>
+    </message>
+    <message>
+        <source>Page left</source>
+        <translation>Én side til venstre</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Én side opp</translation>
+    </message>
+    <message>
+        <source>Page right</source>
+        <translation>Én side til høyre</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Én side ned</translation>
+    </message>
+    <message>
+        <source>Scroll left</source>
+        <translation>Rull til venstre</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Rull opp</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Rull til høyre</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Rull ned</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Angre</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Gjør om</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Klipp &amp;ut</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopier</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Kopier &amp;lenkeadresse</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Lim inn</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Merk alt</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "exitstatus.h"
 
 #include "core/printable.h"
+#include "core/runerror.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -141,7 +142,7 @@ private:
 
         QByteArray bytes;
         try {
-            bytes = Catalogue::readFile(source);
+            bytes = readCatalogueFile(source);
         } catch (const RunError& error) {
             return console.failure(error.oneLine());
         }

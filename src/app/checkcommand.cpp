@@ -117,6 +117,9 @@ private:
                         tr("%n division(s)", nullptr, summary.divisions),
                         tr("%n club(s)", nullptr, summary.minimumClubs))
             << '\n';
+        //: %1 is the file, %2 an encoding such as UTF-8
+        if (!summary.encoding.isEmpty())
+            out << tr("%1: read as %2").arg(file, summary.encoding) << '\n';
         if (summary.clubsOverLimit > 0)
             //: %1 is the file, %2 the most clubs that load
             out << tr("%1: %n more club(s) past the limit of %2 do not load", nullptr,

@@ -58,7 +58,7 @@ std::optional<LoadedCatalogue> loadCatalogue(const CommonArguments& common,
     if (!file)
         return std::nullopt;
     try {
-        return LoadedCatalogue{file->path, Catalogue::load(file->path)};
+        return LoadedCatalogue{file->path, loadCatalogue(file->path)};
     } catch (const RunError& error) {
         console.failure(error.oneLine());
         return std::nullopt;

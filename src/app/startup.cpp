@@ -67,7 +67,7 @@ std::unique_ptr<MainWindow> startUp(const QString& programFolder, const QString&
     try {
         auto random = std::make_unique<ClockRandomSource>();
         const QString path = findCatalogue(programFolder, givenCatalogue).path;
-        Catalogue catalogue = Catalogue::load(path);
+        Catalogue catalogue = loadCatalogue(path);
         // It loads, but every draw would silently find nothing.
         if (catalogue.clubs.empty())
             ErrorBox::warn(QCoreApplication::translate(

@@ -2,6 +2,7 @@
 #include "terminaloutput.h"
 
 #include "core/club.h"
+#include "core/nationselection.h"
 #include "core/printable.h"
 
 #include <QCoreApplication>
@@ -44,12 +45,18 @@ void printClubs(const std::vector<Club>& clubs, bool asJson, QTextStream& out) {
     const QString json = QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
     QString escaped;
     escaped.reserve(json.size());
-    for (QChar c : json) {
-        if (isHiddenOrControl(c.unicode()) && c != u'\n')
-            escaped += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
-        else
-            escaped += c;
+    qsizetype done = 0;
+    for (HiddenCharacter hidden = findHidden(json); hidden.at >= 0;
+         hidden = findHidden(json, hidden.at + hidden.size)) {
+        if (hidden.code == u'\n') // the layout's own line ends
+            continue;
+        escaped += QStringView(json).sliced(done, hidden.at - done);
+        // A character past U+FFFF as its two UTF-16 units, as JSON has it.
+        for (qsizetype i = hidden.at; i < hidden.at + hidden.size; ++i)
+            escaped += QStringLiteral("\\u%1").arg(int(json[i].unicode()), 4, 16, QLatin1Char('0'));
+        done = hidden.at + hidden.size;
     }
+    escaped += QStringView(json).sliced(done);
     out << escaped;
 }
 

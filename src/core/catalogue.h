@@ -2,26 +2,25 @@
 #pragma once
 
 #include "club.h"
-#include "runerror.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 namespace clubdraw {
-
-inline constexpr char catalogueFileName[] = "kortliste_eng.txt";
 
 // The most clubs a catalogue holds. Counters were 16-bit with one value
 // kept back, and catalogues written for that limit must still load, and
 // fail, as they always have.
 inline constexpr int maxClubs = 32766;
 
-// Largest catalogue file that is read: far beyond any real catalogue
-// (32,766 clubs take about 2 MB), small enough never to exhaust memory.
-inline constexpr qint64 maxCatalogueBytes = 64LL * 1024 * 1024;
+// About as many clubs as `bytes` of catalogue can hold (a short line is
+// some 24 bytes), never more than load: room to reserve up front.
+inline qsizetype expectedClubs(qsizetype bytes) {
+    return std::min<qsizetype>(bytes / 24 + 1, maxClubs);
+}
 
 // The loaded catalogue: its clubs in file order, unchanged after the load.
 struct Catalogue {
@@ -30,30 +29,12 @@ struct Catalogue {
     int count() const { return static_cast<int>(clubs.size()); }
 
     // Reads a catalogue from the file's bytes (see CatalogueReader).
-    // `source` names the file in error messages. Throws RunError 62 (file
-    // ends inside a record, or a quote is never closed) or 6 (flag out of
-    // range, or more than maxClubs clubs).
+    // `source` names the file in error messages. Throws RunError
+    // FileEndsInsideRecord or QuoteNeverClosed (62), FlagOutOfRange or
+    // TooManyClubs (6).
     static Catalogue parse(QByteArrayView bytes, const QString& source = {});
     // The same for text, read as its UTF-8 bytes.
     static Catalogue parse(const QString& text, const QString& source = {});
-
-    // Reads the catalogue file. Throws RunError 53 when it does not exist,
-    // 75 when it cannot be read, 7 when it is too large, and whatever
-    // parse() throws.
-    static Catalogue load(const QString& path);
-    // The file's bytes, with the errors of load() that come before parsing.
-    // A FIFO or device given by name is read: the user chose it.
-    static QByteArray readFile(const QString& path);
-    // Throws what makes `path` no catalogue before it is opened: RunError
-    // 53 when nothing is there, 75 for a link to nothing or a folder, and
-    // with `regularOnly` for anything but a regular file.
-    static void checkFile(const QString& path, bool regularOnly);
-
-    // Error 6 for a club past maxClubs, where the reader is.
-    static RunError tooManyClubs(const QString& source, int record, int line);
-
-    // The catalogue file's path in `folder` (see cataloguelocation.h).
-    static QString pathIn(const QString& folder);
 };
 
 } // namespace clubdraw

@@ -2,6 +2,7 @@
 #include "cataloguecheck.h"
 
 #include "catalogue.h"
+#include "cataloguelocation.h"
 #include "cataloguereader.h"
 #include "divisionselection.h"
 #include "namesuggestion.h"
@@ -32,8 +33,7 @@ bool utf8SequenceAt(const QByteArray& bytes, qsizetype at) {
     if (continuations == 0 || at + continuations >= bytes.size())
         return false;
     for (int i = 1; i <= continuations; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[at + i]);
-        if (b < 0x80 || b > 0xBF)
+        if (!isUtf8Continuation(static_cast<unsigned char>(bytes[at + i])))
             return false;
     }
     return true;
@@ -52,9 +52,10 @@ QString decodingProblem(const QString& text) {
             return QCoreApplication::translate(
                 "CatalogueCheck", "it holds U+FFFD, a character that could not be decoded");
         if (isC1Control(c))
+            //: %1 is a character code such as U+0081
             return QCoreApplication::translate("CatalogueCheck",
-                                               "it holds the control character U+%1")
-                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+                                               "it holds the control character %1")
+                .arg(characterCode(c.unicode()));
     }
     // "Ã¸" for "ø": the bytes of a UTF-8 letter, each read as a letter of
     // its own.
@@ -66,6 +67,18 @@ QString decodingProblem(const QString& text) {
     return {};
 }
 
+// What the result labels show in full, in bold, of a name in the common
+// letters: a club's name on one line, a division line on two. A longer one
+// ends in "…" in the window.
+constexpr int maxShownClubName = 28;
+constexpr int maxShownDivisionLine = 50;
+
+int characters(const QString& text) {
+    return static_cast<int>(text.size() - std::count_if(text.cbegin(), text.cend(), [](QChar c) {
+                                return c.isLowSurrogate();
+                            }));
+}
+
 class Checker {
     Q_DECLARE_TR_FUNCTIONS(CatalogueCheck)
 
@@ -73,7 +86,7 @@ public:
     // Room for about as many clubs as the bytes can hold, never more than
     // load: growing the tables one rehash at a time costs more than the check.
     explicit Checker(qsizetype bytes) {
-        const auto clubs = std::min<qsizetype>(bytes / 24 + 1, maxClubs);
+        const auto clubs = expectedClubs(bytes);
         m_clubLines.reserve(clubs);
         m_nearClubs.reserve(clubs);
     }
@@ -93,7 +106,7 @@ public:
         // Past the limit nothing loads: one error, and a count for the summary.
         if (m_report.summary.clubs == maxClubs) {
             if (m_report.summary.clubsOverLimit++ == 0)
-                error(line, Catalogue::tooManyClubs({}, reader.record(), line));
+                error(line, tooManyClubs({}, reader.record(), line));
             return;
         }
         checkTexts(club, line);
@@ -104,8 +117,15 @@ public:
 
         checkSameClub(club, line);
         // Lines count from 1, so 0 is a division not seen before.
-        if (int& first = m_divisionLines[DivisionKey{club.nation, club.division}]; first == 0)
+        if (int& first = m_divisionLines[DivisionKey{club.nation, club.division}]; first == 0) {
             first = line;
+            // ", " and a blank at most join the three: only a long one is built.
+            if (club.nation.size() + club.division.size() + club.divisionSuffix.size() + 3 >
+                maxShownDivisionLine)
+                checkShownLength(divisionLine(club), maxShownDivisionLine, line);
+        }
+        if (club.name.size() > maxShownClubName)
+            checkShownLength(club.name, maxShownClubName, line);
 
         CheckSummary& summary = m_report.summary;
         ++summary.clubs;
@@ -134,6 +154,17 @@ public:
                        "it is shifted",
                        nullptr, fields));
         }
+    }
+
+    // A line of a UTF-8 file that another editor saved in its own encoding.
+    void checkEncoding(const CatalogueReader& reader) {
+        m_report.summary.encoding = encodingName(reader.encoding());
+        for (const auto& [line, column, byte] : reader.nonUtf8Lines())
+            add(CheckFinding::Kind::Warning, line,
+                tr("the line is not UTF-8 (byte 0x%1 at column %2), so it is read as "
+                   "Windows-1252")
+                    .arg(QString::number(byte, 16).toUpper().rightJustified(2, u'0'))
+                    .arg(column));
     }
 
     void error(int line, const RunError& error) {
@@ -183,19 +214,32 @@ private:
             if (const QString problem = decodingProblem(*texts[field]); !problem.isEmpty())
                 add(CheckFinding::Kind::Warning, line,
                     wronglyDecoded(field).arg(quoted(*texts[field]), problem));
-            if (const auto hidden = std::find_if(
-                    texts[field]->cbegin(), texts[field]->cend(),
-                    [](QChar c) { return isHiddenOrControl(c.unicode()) && !isC1Control(c); });
-                hidden != texts[field]->cend())
+            HiddenCharacter hidden = findHidden(*texts[field]);
+            // A C1 control is reported as wrongly decoded, above.
+            while (hidden.at >= 0 && hidden.code >= 0x80 && hidden.code <= 0x9F)
+                hidden = findHidden(*texts[field], hidden.at + hidden.size);
+            if (hidden.at >= 0)
                 add(CheckFinding::Kind::Warning, line,
                     //: %1 is the field's text, %2 a character code such as U+001B
                     tr("%1 holds the control or invisible character %2, which can disturb a "
                        "terminal or hide what the text says")
-                        .arg(quoted(*texts[field]),
-                             QStringLiteral("U+%1").arg(QString::number(hidden->unicode(), 16)
-                                                            .toUpper()
-                                                            .rightJustified(4, u'0'))));
+                        .arg(quoted(*texts[field]), characterCode(hidden.code)));
         }
+    }
+
+    // Only for a text longer than `most` UTF-16 units, which is never fewer
+    // characters.
+    void checkShownLength(const QString& text, int most, int line) {
+        const int length = characters(text);
+        if (length <= most)
+            return;
+        const QString warning =
+            most == maxShownClubName
+                ? tr("the club name %1 has %2 characters, more than the %3 that the result "
+                     "shows in full; the window cuts it short")
+                : tr("the division line %1 has %2 characters, more than the %3 that the result "
+                     "shows in full; the window cuts it short");
+        add(CheckFinding::Kind::Warning, line, warning.arg(quoted(text)).arg(length).arg(most));
     }
 
     // The same club twice is one club listed twice (clubIdentity()); a name
@@ -227,14 +271,15 @@ private:
     // pairs of nations are looked at.
     void checkDivisionLabels() {
         for (auto shorter = m_nations.cbegin(); shorter != m_nations.cend(); ++shorter) {
-            const QString prefix = shorter.key() + u' ';
+            // What every label of the shorter nation starts with.
+            const QString prefix = divisionLabel({shorter.key(), QString()});
             for (auto longer = m_nations.lowerBound(prefix);
                  longer != m_nations.cend() && longer.key().startsWith(prefix); ++longer) {
-                const QString rest = longer.key().mid(prefix.size()) + u' ';
                 for (auto d = m_divisionLines.cbegin(); d != m_divisionLines.cend(); ++d) {
                     if (d.key().nation != longer.key())
                         continue;
-                    const DivisionKey twin{shorter.key(), rest + d.key().division};
+                    const DivisionKey twin{shorter.key(),
+                                           divisionLabel(d.key()).sliced(prefix.size())};
                     if (const auto other = m_divisionLines.constFind(twin);
                         other != m_divisionLines.cend())
                         reportSameLabel(d.key(), d.value(), twin, *other);
@@ -294,6 +339,7 @@ int CheckReport::count(CheckFinding::Kind kind) const {
 CheckReport checkCatalogue(QByteArrayView bytes) {
     Checker checker(bytes.size());
     CatalogueReader reader(bytes);
+    checker.checkEncoding(reader);
     Club club;
     int lastErrorLine = 0;
     for (;;) {
@@ -320,7 +366,7 @@ CheckReport checkCatalogue(QByteArrayView bytes) {
 CheckReport checkCatalogueFile(const QString& path) {
     QByteArray bytes;
     try {
-        bytes = Catalogue::readFile(path);
+        bytes = readCatalogueFile(path);
     } catch (const RunError& error) {
         CheckReport report;
         report.findings.push_back({CheckFinding::Kind::Error, 0, error.oneLine()});

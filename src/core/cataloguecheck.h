@@ -22,6 +22,7 @@ struct CheckSummary {
     int clubsOverLimit = 0;
     int minimumClubs = 0; // flag 0: in the Minimum database too
     int divisions = 0;
+    QString encoding; // what the file was read as, by name
     // Every nation of the catalogue, by name, with its clubs.
     std::vector<std::pair<QString, int>> clubsPerNation;
 

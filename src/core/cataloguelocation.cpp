@@ -8,9 +8,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include <algorithm>
 
 #ifndef CLUBDRAW_DATA_FROM_PROGRAM
 #define CLUBDRAW_DATA_FROM_PROGRAM "../share/clubdraw"
@@ -40,7 +43,83 @@ QString userDataHome() {
 #endif
 }
 
+RunError tooLarge(const QString& shown) {
+    return RunError(RunError::FileTooLarge,
+                    QCoreApplication::translate("Catalogue", "%1 is larger than %2 MiB")
+                        .arg(shown)
+                        .arg(maxCatalogueBytes / (1024 * 1024)));
+}
+
+// Reads the whole file, but never more than one byte past the cap, so a
+// file that grows while it is read cannot exhaust memory either.
+QByteArray readAtMost(QFile& file, const QString& shown) {
+    QByteArray bytes;
+    qint64 have = 0;
+    // A file that reports no size (a pipe, /proc) is read in growing chunks.
+    qint64 room = std::min(std::max(file.size(), qint64(64 * 1024)), maxCatalogueBytes) + 1;
+    for (;;) {
+        bytes.resize(room);
+        const qint64 got = file.read(bytes.data() + have, room - have);
+        if (got < 0)
+            throw RunError(RunError::FileUnreadable,
+                           shown + QStringLiteral(": ") + file.errorString());
+        if (got == 0)
+            break;
+        have += got;
+        if (have > maxCatalogueBytes)
+            throw tooLarge(shown);
+        if (have == room)
+            room = std::min(room * 2, maxCatalogueBytes + 1);
+    }
+    bytes.truncate(have);
+    return bytes;
+}
+
 } // namespace
+
+QString cataloguePathIn(const QString& folder) {
+    return QDir(folder).filePath(QString::fromLatin1(catalogueFileName));
+}
+
+void requireCatalogueFile(const QString& path, AcceptedFiles accepted) {
+    const QString shown = shownPath(path);
+    const QFileInfo info(path);
+    if (info.isFile())
+        return;
+    // A link to nothing is a copy on a medium that is not there: an error
+    // of its own, never a reason to look elsewhere.
+    if (info.isSymLink() && !info.exists())
+        throw RunError(
+            RunError::FileUnreadable,
+            QCoreApplication::translate("Catalogue", "%1 is a link to %2, which is missing")
+                .arg(shown, shownPath(info.symLinkTarget())));
+    if (!info.exists())
+        throw RunError(RunError::FileNotFound, shown);
+    if (info.isDir())
+        throw RunError(RunError::FileUnreadable,
+                       QCoreApplication::translate("Catalogue", "%1 is a folder").arg(shown));
+    if (accepted == AcceptedFiles::RegularFilesOnly)
+        throw RunError(
+            RunError::FileUnreadable,
+            QCoreApplication::translate("Catalogue", "%1 is not a regular file").arg(shown));
+}
+
+QByteArray readCatalogueFile(const QString& path) {
+    requireCatalogueFile(path, AcceptedFiles::AnyReadable);
+    const QString shown = shownPath(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RunError(RunError::FileUnreadable, shown + QStringLiteral(": ") + file.errorString());
+    // Checked before reading, so an oversized file costs nothing.
+    if (file.size() > maxCatalogueBytes)
+        throw tooLarge(shown);
+    return readAtMost(file, shown);
+}
+
+Catalogue loadCatalogue(const QString& path) {
+    const QByteArray bytes = readCatalogueFile(path);
+    return Catalogue::parse(QByteArrayView(bytes), shownPath(path));
+}
 
 QString userDataFolder() {
     const QString home = userDataHome();
@@ -49,7 +128,7 @@ QString userDataFolder() {
 
 QString userCataloguePath() {
     const QString folder = userDataFolder();
-    return folder.isEmpty() ? QString() : QDir::cleanPath(Catalogue::pathIn(folder));
+    return folder.isEmpty() ? QString() : QDir::cleanPath(cataloguePathIn(folder));
 }
 
 std::vector<CatalogueFile> catalogueCandidates(const QString& programFolder) {
@@ -58,7 +137,7 @@ std::vector<CatalogueFile> catalogueCandidates(const QString& programFolder) {
     const auto add = [&](const QString& folder, CatalogueOrigin origin) {
         if (folder.isEmpty())
             return;
-        const QString path = QDir::cleanPath(Catalogue::pathIn(folder));
+        const QString path = QDir::cleanPath(cataloguePathIn(folder));
         if (seen.contains(path))
             return;
         seen << path;
@@ -98,7 +177,7 @@ CatalogueFile locateCatalogue(const QString& programFolder, const QString& given
 CatalogueFile findCatalogue(const QString& programFolder, const QString& given) {
     const CatalogueFile found = locateCatalogue(programFolder, given);
     if (found.origin != CatalogueOrigin::Given)
-        Catalogue::checkFile(found.path, true);
+        requireCatalogueFile(found.path, AcceptedFiles::RegularFilesOnly);
     return found;
 }
 

@@ -1,11 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue.h"
+
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
 
 namespace clubdraw {
+
+inline constexpr char catalogueFileName[] = "kortliste_eng.txt";
+
+// Largest catalogue file that is read: far beyond any real catalogue
+// (32,766 clubs take about 2 MB), small enough never to exhaust memory.
+inline constexpr qint64 maxCatalogueBytes = 64LL * 1024 * 1024;
+
+// The catalogue file's path in `folder`.
+QString cataloguePathIn(const QString& folder);
+
+// What may stand at a catalogue's path.
+enum class AcceptedFiles {
+    AnyReadable,      // a FIFO or device too, when the user names it
+    RegularFilesOnly, // a file that was looked for: anything else would block or never end
+};
+
+// Throws what makes `path` no catalogue before it is opened: RunError
+// FileNotFound when nothing is there; FileUnreadable for a link to nothing
+// or a folder, and with RegularFilesOnly for anything but a regular file.
+void requireCatalogueFile(const QString& path, AcceptedFiles accepted);
+
+// The catalogue file's bytes: requireCatalogueFile(path, AnyReadable),
+// then RunError FileUnreadable when it cannot be read and FileTooLarge past
+// maxCatalogueBytes.
+QByteArray readCatalogueFile(const QString& path);
+
+// Reads and parses the catalogue file: the errors of readCatalogueFile(),
+// then those of Catalogue::parse().
+Catalogue loadCatalogue(const QString& path);
 
 // Where a catalogue file comes from.
 enum class CatalogueOrigin {
@@ -39,11 +71,11 @@ QString userCataloguePath();
 // The catalogue that would be used: `given` when not empty, otherwise the
 // first candidate where something is, even a link to nothing: a copy that
 // is there but broken must fail, not give way to another with other clubs.
-// Throws RunError 53 naming every place tried.
+// Throws RunError FileNotFound naming every place tried.
 CatalogueFile locateCatalogue(const QString& programFolder, const QString& given = {});
 
 // The same, and a found file must be a regular file (after links), or it is
-// RunError 75 naming it.
+// RunError FileUnreadable naming it.
 CatalogueFile findCatalogue(const QString& programFolder, const QString& given = {});
 
 } // namespace clubdraw

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cataloguereader.h"
 
+#include "catalogue.h"
 #include "runerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cmath>
@@ -36,47 +38,22 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates
-// or code points past U+10FFFF) and hold at least one byte above 0x7F: plain
-// ASCII reads the same either way, and a Windows-1252 letter such as "ø"
-// followed by ASCII is never well-formed UTF-8.
-bool isUtf8WithHighBytes(QByteArrayView bytes) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* const end = p + bytes.size();
-    bool high = false;
-    while (p < end) {
-        while (end - p >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
-            p += 8;
-        }
-        if (p == end)
-            break;
-        const unsigned char lead = *p;
-        if (lead < 0x80) {
-            ++p;
-            continue;
-        }
-        high = true;
-        const int trail = utf8TrailCount(lead);
-        if (trail == 0)
-            return false;
-        char32_t code = lead & (0x7F >> (trail + 1));
-        const char32_t least = trail == 1 ? 0x80 : trail == 2 ? 0x800 : 0x10000;
-        if (end - p <= trail)
-            return false;
-        for (int i = 1; i <= trail; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (p[i] & 0x3F);
-        }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        p += trail + 1;
+// The length of the well-formed UTF-8 sequence of two to four bytes at `p`
+// (no overlong form, surrogate or code point past U+10FFFF); 0 for none.
+int utf8SequenceLength(const unsigned char* p, const unsigned char* end) {
+    const int trail = utf8TrailCount(*p);
+    if (trail == 0 || end - p <= trail)
+        return 0;
+    char32_t code = *p & (0x7F >> (trail + 1));
+    for (int i = 1; i <= trail; ++i) {
+        if (!isUtf8Continuation(p[i]))
+            return 0;
+        code = (code << 6) | (p[i] & 0x3F);
     }
-    return high;
+    const char32_t least = trail == 1 ? 0x80 : trail == 2 ? 0x800 : 0x10000;
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return trail + 1;
 }
 
 bool isWholeNumberText(QStringView text) {
@@ -103,6 +80,27 @@ QString cataloguePlace(const QString& source, int record, int line) {
         .arg(QDir::toNativeSeparators(source));
 }
 
+RunError tooManyClubs(const QString& source, int record, int line) {
+    //: %1 is where the reader is, such as "Record 3, line 4 of <file>"
+    return RunError(RunError::TooManyClubs,
+                    QCoreApplication::translate("Catalogue", "%1: more than %2 teams")
+                        .arg(cataloguePlace(source, record, line))
+                        .arg(maxClubs));
+}
+
+QString encodingName(CatalogueReader::Encoding encoding) {
+    switch (encoding) {
+    case CatalogueReader::Encoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case CatalogueReader::Encoding::Utf16LittleEndian:
+        return QCoreApplication::translate("CatalogueReader", "UTF-16, little-endian");
+    case CatalogueReader::Encoding::Utf16BigEndian:
+        return QCoreApplication::translate("CatalogueReader", "UTF-16, big-endian");
+    default:
+        return QStringLiteral("Windows-1252");
+    }
+}
+
 QString decodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
@@ -127,16 +125,95 @@ QByteArray encodeWindows1252(QStringView text) {
 }
 
 CatalogueReader::CatalogueReader(QByteArrayView bytes, QString source)
-    : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()), m_source(std::move(source)) {
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        m_encoding = Encoding::Utf8;
+    : m_begin(bytes.data()), m_pos(bytes.data()), m_end(bytes.data() + bytes.size()),
+      m_source(std::move(source)) {
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    const bool utf8Mark = bytes.startsWith("\xEF\xBB\xBF");
+    if (littleEndian || bytes.startsWith("\xFE\xFF")) {
+        // Read as UTF-8 from here on: its line ends, commas and quotes are
+        // the bytes the reader looks for.
+        m_encoding = littleEndian ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian;
+        QStringDecoder toText(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        m_utf16AsUtf8 = QString(toText.decode(bytes.sliced(2))).toUtf8();
+        m_begin = m_pos = m_utf16AsUtf8.constData();
+        m_end = m_begin + m_utf16AsUtf8.size();
+    } else if (utf8Mark) {
         m_pos += 3;
-    } else if (isUtf8WithHighBytes(bytes)) {
-        m_encoding = Encoding::Utf8;
     }
     // DOS editors ended a text file with Ctrl-Z.
     if (m_end > m_pos && m_end[-1] == ctrlZ)
         --m_end;
+    m_start = m_pos;
+    findHighLines();
+    if (m_encoding == Encoding::Windows1252) {
+        const auto utf8Lines = std::count_if(m_highLines.begin(), m_highLines.end(),
+                                             [](const HighLine& l) { return l.breaksUtf8At < 0; });
+        const auto otherLines = static_cast<qsizetype>(m_highLines.size()) - utf8Lines;
+        if (utf8Mark || (utf8Lines > 0 && utf8Lines >= otherLines))
+            m_encoding = Encoding::Utf8;
+    }
+}
+
+void CatalogueReader::findHighLines() {
+    const auto* const base = reinterpret_cast<const unsigned char*>(m_begin);
+    const auto* const end = reinterpret_cast<const unsigned char*>(m_end);
+    const auto* p = reinterpret_cast<const unsigned char*>(m_start);
+    const auto* floor = p; // no line with a high byte starts before it
+    const auto lineEnd = [](unsigned char c) { return isLineEnd(static_cast<char>(c)); };
+    while (p < end) {
+        // Nearly every byte is ASCII: skip it eight at a time.
+        while (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        const auto* begin = p;
+        while (begin > floor && !lineEnd(begin[-1]))
+            --begin;
+        qsizetype breaksAt = -1;
+        while (p < end && !lineEnd(*p)) {
+            if (*p < 0x80) {
+                ++p;
+                continue;
+            }
+            const int length = utf8SequenceLength(p, end);
+            if (length == 0) {
+                breaksAt = p - base;
+                p = std::find_if(p, end, lineEnd);
+                break;
+            }
+            p += length;
+        }
+        m_highLines.push_back({begin - base, p - base, breaksAt});
+        floor = p;
+    }
+}
+
+std::vector<CatalogueReader::NonUtf8Line> CatalogueReader::nonUtf8Lines() const {
+    std::vector<NonUtf8Line> lines;
+    if (m_encoding != Encoding::Utf8)
+        return lines;
+    int line = 1;
+    const char* at = m_start;
+    for (const HighLine& high : m_highLines) {
+        if (high.breaksUtf8At < 0)
+            continue;
+        // Line ends counted as the reader counts them: CR LF, LF or a lone CR.
+        for (const char* const begin = m_begin + high.begin; at < begin; ++at)
+            if (*at == '\n' || (*at == '\r' && (at + 1 == m_end || at[1] != '\n')))
+                ++line;
+        lines.push_back({line, static_cast<int>(high.breaksUtf8At - high.begin + 1),
+                         static_cast<unsigned char>(m_begin[high.breaksUtf8At])});
+    }
+    return lines;
 }
 
 bool CatalogueReader::next(Club& club) {
@@ -256,26 +333,67 @@ QString CatalogueReader::text(const Field& field, int slot) {
     const QByteArrayView bytes(field.begin, field.end - field.begin);
     if (bytes.isEmpty())
         return QString();
-    QByteArrayView& lastBytes = m_lastBytes[static_cast<std::size_t>(slot)];
-    QString& lastText = m_lastText[static_cast<std::size_t>(slot)];
+    const auto index = static_cast<std::size_t>(slot);
+    QByteArrayView& lastBytes = m_lastBytes[index];
+    QString& lastText = m_lastText[index];
+    const auto highLine = firstHighLine(bytes);
+    // The same bytes in a line read another way are another text.
+    const bool asUtf8 = highLine != m_highLines.end() && highLine->breaksUtf8At < 0 &&
+                        highLine->begin < field.end - m_begin;
     // Names in a list mostly differ in their last letters: look there first.
     const bool repeat =
         bytes.size() == lastBytes.size() && bytes.back() == lastBytes.back() &&
+        asUtf8 == m_lastAsUtf8[index] &&
         std::memcmp(bytes.data(), lastBytes.data(), static_cast<std::size_t>(bytes.size())) == 0;
     lastBytes = bytes;
+    m_lastAsUtf8[index] = asUtf8;
     if (!repeat) {
         // Held only from the second time in a row, so a field that never
         // repeats (a club) costs no shared copy.
         lastText = QString();
-        return decode(bytes);
+        return decode(bytes, highLine);
     }
     if (lastText.isNull())
-        lastText = decode(bytes);
+        lastText = decode(bytes, highLine);
     return lastText;
 }
 
+std::vector<CatalogueReader::HighLine>::const_iterator
+CatalogueReader::firstHighLine(QByteArrayView bytes) const {
+    const qsizetype from = bytes.data() - m_begin;
+    return std::upper_bound(m_highLines.begin(), m_highLines.end(), from,
+                            [](qsizetype at, const HighLine& line) { return at < line.end; });
+}
+
 QString CatalogueReader::decode(QByteArrayView bytes) const {
-    return m_encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
+    return decode(bytes, firstHighLine(bytes));
+}
+
+// Each line of the text in its own encoding; plain ASCII between them.
+QString CatalogueReader::decode(QByteArrayView bytes,
+                                std::vector<HighLine>::const_iterator line) const {
+    const qsizetype from = bytes.data() - m_begin;
+    const qsizetype to = from + bytes.size();
+    const auto decodeLine = [this](const HighLine& high, qsizetype begin, qsizetype end) {
+        const QByteArrayView part(m_begin + begin, end - begin);
+        return high.breaksUtf8At < 0 ? QString::fromUtf8(part) : decodeWindows1252(part);
+    };
+    if (line == m_highLines.end() || line->begin >= to)
+        return QString::fromLatin1(bytes);
+    if (line->begin <= from && line->end >= to)
+        return decodeLine(*line, from, to);
+    QString text;
+    qsizetype at = from;
+    for (; line != m_highLines.end() && line->begin < to; ++line) {
+        if (line->begin > at)
+            text += QLatin1String(m_begin + at, line->begin - at);
+        const qsizetype stop = std::min(to, line->end);
+        text += decodeLine(*line, std::max(at, line->begin), stop);
+        at = stop;
+    }
+    if (at < to)
+        text += QLatin1String(m_begin + at, to - at);
+    return text;
 }
 
 // A whole number from -32768 to 32767; other numbers are rounded half to

@@ -23,14 +23,6 @@ struct Club {
     bool operator==(const Club&) const = default;
 };
 
-// The result's division line: "nation, division" then the suffix, straight
-// after the division for Italy, after one blank for every other nation.
-inline QString divisionLine(const Club& club) {
-    const QString separator =
-        club.nation == QStringLiteral("Italy") ? QString() : QStringLiteral(" ");
-    return club.nation + QStringLiteral(", ") + club.division + separator + club.divisionSuffix;
-}
-
 // What makes a club the same club: its nation and its name, compared
 // exactly. Listed twice, in one division or two, it is one club.
 using ClubIdentity = std::pair<QString, QString>;

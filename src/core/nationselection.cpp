@@ -53,6 +53,12 @@ QString nationName(Nation nation) {
     return QString::fromLatin1(names[static_cast<int>(nation)]);
 }
 
+QString divisionLine(const Club& club) {
+    const bool italy = club.nation == QLatin1String(names[static_cast<int>(Nation::Italy)]);
+    return club.nation + QStringLiteral(", ") + club.division +
+           (italy ? QString() : QStringLiteral(" ")) + club.divisionSuffix;
+}
+
 QString nationCaption(Nation nation) {
     return QCoreApplication::translate("Nation", names[static_cast<int>(nation)]);
 }

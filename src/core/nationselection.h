@@ -37,6 +37,10 @@ enum class Nation {
 
 // The catalogue's name of a nation, in English whatever the language.
 QString nationName(Nation nation);
+// The result's division line: "nation, division" then the suffix, straight
+// after the division for Italy, after one blank for every other nation.
+QString divisionLine(const Club& club);
+
 // The sixteen names, in alphabetical order, for messages that list them.
 QStringList nationNames();
 // The nation a catalogue's nation field names: one of the sixteen names

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "revealschedule.h"
 
+#include "nationselection.h"
+
 #include <algorithm>
 #include <chrono>
 

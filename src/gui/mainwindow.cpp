@@ -79,11 +79,11 @@ constexpr PresetPlace presetPlaces[] = {
      QT_TRANSLATE_NOOP("clubdraw::MainWindow", "None"), 4440, 3000, 1815},
 };
 
-QString boxName(Nation nation) {
+} // namespace
+
+QString nationBoxName(Nation nation) {
     return nationName(nation).toLower() + QStringLiteral("Box");
 }
-
-} // namespace
 
 MainWindow::MainWindow(Catalogue catalogue, std::unique_ptr<RandomSource> random, SteadyClock clock)
     : m_catalogue(std::move(catalogue)), m_random(std::move(random)), m_clock(std::move(clock)) {
@@ -128,8 +128,8 @@ void MainWindow::buildControls() {
     nationFrame->setObjectName(QStringLiteral("nationFrame"));
     place(nationFrame, 120, 600, 7455, 3495);
     for (const NationPlace& p : nationPlaces) {
-        auto* box = makeChoice<QCheckBox>(nationFrame, boxName(p.nation), nationCaption(p.nation),
-                                          p.left, p.top, p.width);
+        auto* box = makeChoice<QCheckBox>(nationFrame, nationBoxName(p.nation),
+                                          nationCaption(p.nation), p.left, p.top, p.width);
         widenForTranslation(box, nationName(p.nation));
         m_nationBoxes[static_cast<int>(p.nation)] = box;
     }
@@ -144,8 +144,8 @@ void MainWindow::buildControls() {
 
     // USA lies on the window itself, in front of the frame, in the grid's
     // last place.
-    QCheckBox* usa = makeChoice<QCheckBox>(client, boxName(Nation::Usa), nationCaption(Nation::Usa),
-                                           6000, 2640, 1215);
+    QCheckBox* usa = makeChoice<QCheckBox>(client, nationBoxName(Nation::Usa),
+                                           nationCaption(Nation::Usa), 6000, 2640, 1215);
     m_nationBoxes[static_cast<int>(Nation::Usa)] = usa;
     usa->raise();
 

@@ -24,6 +24,9 @@ class ResultPanel;
 class SecondaryWindow;
 class ThanksWindow;
 
+// The object name of a nation's check box, such as "englandBox".
+QString nationBoxName(Nation nation);
+
 // The start-up window: draw a club by nation. It owns the catalogue and the
 // random source that the division window shares.
 class MainWindow : public QMainWindow {

@@ -3,10 +3,46 @@
 
 #include "widgethelpers.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace clubdraw {
+
+namespace {
+
+// `text` as a word-wrapping label shows it in `lines` lines: as it is when
+// it fits, otherwise its last line ends in "…" where the space runs out.
+QString fitted(const QString& text, const QLabel* label, int lines) {
+    const int width = label->contentsRect().width();
+    // Wrapped as the label wraps it, at word boundaries.
+    QTextLayout layout(text, label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qsizetype lastLineStart = -1;
+    for (int i = 0; lastLineStart < 0; ++i) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        // A word wider than the label runs past its edge: cut there too.
+        if (i == lines - 1 || line.naturalTextWidth() > width)
+            lastLineStart = line.textStart();
+    }
+    layout.endLayout();
+    if (lastLineStart < 0)
+        return text;
+    const QString last = text.sliced(lastLineStart);
+    const QString elided = QFontMetrics(label->font()).elidedText(last, Qt::ElideRight, width);
+    if (elided == last)
+        return text;
+    return text.first(lastLineStart) + elided;
+}
+
+} // namespace
 
 ResultPanel::ResultPanel(RandomSource& random, SteadyClock clock, QWidget* parent)
     : QWidget(parent), m_random(random), m_schedule(std::move(clock)),
@@ -52,8 +88,9 @@ void ResultPanel::startDraw(CandidatePool found) {
 }
 
 void ResultPanel::clearCaptions() {
-    m_clubLabel->clear();
-    m_divisionLabel->clear();
+    m_clubText.clear();
+    m_divisionText.clear();
+    showTexts();
 }
 
 void ResultPanel::stopReveal() {
@@ -64,8 +101,9 @@ void ResultPanel::stopReveal() {
 void ResultPanel::advanceReveal() {
     const RevealStep step = m_schedule.tick(m_pool, m_random);
     if (step.showsPick) {
-        m_clubLabel->setText(step.clubName);
-        m_divisionLabel->setText(step.divisionLine);
+        m_clubText = step.clubName;
+        m_divisionText = step.divisionLine;
+        showTexts();
     }
     if (step.finished)
         setBold(true);
@@ -79,6 +117,20 @@ void ResultPanel::setBold(bool bold) {
         QFont font = label->font();
         font.setBold(bold);
         label->setFont(font);
+    }
+    // Bold is wider.
+    showTexts();
+}
+
+// The club takes one line; the division line wraps onto a second by design.
+void ResultPanel::showTexts() {
+    const std::pair<QLabel*, const QString*> shown[] = {{m_clubLabel, &m_clubText},
+                                                        {m_divisionLabel, &m_divisionText}};
+    for (int lines = 1; const auto& [label, text] : shown) {
+        const QString fit = fitted(*text, label, lines++);
+        label->setText(fit);
+        label->setToolTip(fit == *text ? QString() : *text);
+        label->setAccessibleName(*text);
     }
 }
 

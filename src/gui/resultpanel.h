@@ -56,6 +56,7 @@ private Q_SLOTS:
 
 private:
     void setBold(bool bold);
+    void showTexts();
     void syncTimer();
 
     RandomSource& m_random;
@@ -63,6 +64,10 @@ private:
     CandidatePool m_pool;
     QLabel* m_clubLabel;
     QLabel* m_divisionLabel;
+    // What the labels show when it fits; a name cut short keeps its whole
+    // text in the tooltip and the accessible name.
+    QString m_clubText;
+    QString m_divisionText;
     QTimer* m_timer;
 };
 

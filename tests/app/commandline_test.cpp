@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 #include "app/exitstatus.h"
+#include "core/cataloguelocation.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -307,7 +308,7 @@ TEST(CommandLine, catalogueShowsTheOneInUseAndCopyMakesTheUsersOwn) {
     const ProgramFolder program;
     const QByteArray shipped = line("Wales", "League", "", 0, "Barry Town").toLatin1();
     const QString system = ScratchDataFolders::put(data.systemFolder(), shipped);
-    const QString user = Catalogue::pathIn(data.userFolder());
+    const QString user = cataloguePathIn(data.userFolder());
     const auto outOf = [&](const Words& arguments) {
         const Outcome o = run(args(arguments), program.path());
         return std::make_pair(o.status, o.status == 0 ? o.out : o.err);
@@ -360,7 +361,7 @@ TEST(CommandLine, anOwnCopyThatIsALink) {
     const ProgramFolder program;
     ScratchDataFolders::put(data.systemFolder(),
                             line("Wales", "League", "", 0, "Barry").toLatin1());
-    const QString user = Catalogue::pathIn(data.userFolder());
+    const QString user = cataloguePathIn(data.userFolder());
     const QString stick = program.path() + QStringLiteral("/stick.txt");
     ASSERT_TRUE(QDir().mkpath(data.userFolder()));
     ASSERT_TRUE(QFile::link(stick, user));

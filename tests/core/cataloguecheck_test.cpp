@@ -76,12 +76,16 @@ INSTANTIATE_TEST_SUITE_P(
                    Kind::Warning, 2, "not a whole number; it reads as 0"},
         FindingRow{"flagNotWhole", arsenal + "\"England\",\"Premier\",\"\",1.5,\"Leeds\"\r\n",
                    Kind::Warning, 2, "not a whole number; it reads as 2"},
-        // A Windows-1252 byte elsewhere makes the file Windows-1252, so the
+        // A Windows-1252 byte in its line makes the line Windows-1252, so the
         // UTF-8 letter comes out as two.
         FindingRow{"utf8ReadAs1252",
-                   "\"Denmark\",\"Superliga\",\"\",0,\"Br\xc3\xb8ndby\"\r\n"
-                   "\"France\",\"Division 1\",\"\",0,\"Saint-\xc9tienne\"\r\n",
-                   Kind::Warning, 1, "the club name \"Br\u00c3\u00b8ndby\" looks wrongly decoded"},
+                   "\"France\",\"Division 1\",\"\",0,\"Saint-\xc9tienne\"\r\n"
+                   "\"Denmark\",\"Superliga\",\"\xc9\",0,\"Br\xc3\xb8ndby\"\r\n",
+                   Kind::Warning, 2, "the club name \"Br\u00c3\u00b8ndby\" looks wrongly decoded"},
+        FindingRow{"lineNotUtf8",
+                   "\"Denmark\",\"Superliga\",\"\",0,\"Br\xc3\xb8ndby\"\r\n" + arsenal +
+                       "\"England\",\"Premier\",\"\",0,\"\xff\xfe\"\r\n",
+                   Kind::Warning, 3, "0xFF at column 27"},
         FindingRow{"replacementCharacter",
                    arsenal + "\"England\",\"Premier\",\"\",0,\"Leeds \xef\xbf\xbd\"\r\n",
                    Kind::Warning, 2, "U+FFFD"},

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/catalogue.h"
+#include "core/cataloguelocation.h"
 #include "core/runerror.h"
 #include "testsupport.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 int errorNumberOf(const QString& path) {
     try {
-        Catalogue::load(path);
+        loadCatalogue(path);
     } catch (const RunError& error) {
         return error.number();
     }
@@ -26,7 +27,7 @@ int errorNumberOf(const QString& path) {
 TEST(CatalogueFile, missingFileIsError53WithItsFullPath) {
     const ProgramFolder folder;
     try {
-        Catalogue::load(folder.file());
+        loadCatalogue(folder.file());
         FAIL() << "no error";
     } catch (const RunError& error) {
         EXPECT_EQ(error.number(), 53);
@@ -47,7 +48,7 @@ TEST(CatalogueFile, aFileOverTheCapIsError7) {
     // Sparse: the size is checked before anything is read.
     ASSERT_TRUE(file.resize(maxCatalogueBytes + 1));
     try {
-        Catalogue::load(folder.file());
+        loadCatalogue(folder.file());
         FAIL() << "no error";
     } catch (const RunError& error) {
         EXPECT_EQ(error.number(), RunError::FileTooLarge);
@@ -58,19 +59,19 @@ TEST(CatalogueFile, aFileOverTheCapIsError7) {
 TEST(CatalogueFile, bytesAreWindows1252) {
     const ProgramFolder folder(
         QByteArray("\"Denmark\",\"Superliga\",\"(level 1)\",0,\"Br\xf8ndby IF\"\r\n"));
-    const Catalogue catalogue = Catalogue::load(folder.file());
+    const Catalogue catalogue = loadCatalogue(folder.file());
     EXPECT_EQ(catalogue.clubs[0].name, QStringLiteral(u"Brøndby IF"));
 }
 
 TEST(CatalogueFile, theLargestCatalogueLoadsAndOneMoreClubOverflows) {
     const ProgramFolder full(generatedCatalogue(maxClubs) + "\"\",\"\",\"\",0,\"\"\r\n");
-    const Catalogue catalogue = Catalogue::load(full.file());
+    const Catalogue catalogue = loadCatalogue(full.file());
     EXPECT_EQ(catalogue.count(), maxClubs);
     EXPECT_EQ(catalogue.clubs.back().name, QStringLiteral("Team 32766"));
 
     const ProgramFolder over(generatedCatalogue(maxClubs + 1));
     try {
-        Catalogue::load(over.file());
+        loadCatalogue(over.file());
         FAIL() << "no error";
     } catch (const RunError& error) {
         EXPECT_EQ(error.number(), 6);

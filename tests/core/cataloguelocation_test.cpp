@@ -40,9 +40,9 @@ TEST(CatalogueLocation, theFirstPlaceHoldingTheFileWins) {
         const CatalogueFile found = findCatalogue(program.path());
         EXPECT_EQ(found.origin, row.found);
         EXPECT_EQ(QDir::cleanPath(found.path),
-                  QDir::cleanPath(Catalogue::pathIn(row.beside ? program.path()
-                                                    : row.user ? data.userFolder()
-                                                               : data.systemFolder())));
+                  QDir::cleanPath(cataloguePathIn(row.beside ? program.path()
+                                                  : row.user ? data.userFolder()
+                                                             : data.systemFolder())));
         // A given file wins over all of them, whether or not it exists.
         EXPECT_EQ(findCatalogue(program.path(), QStringLiteral("x.txt")).origin,
                   CatalogueOrigin::Given);
@@ -61,8 +61,8 @@ TEST(CatalogueLocation, noneFoundIsError53NamingEveryPlaceInOrder) {
         ASSERT_GE(places.size(), 3);
         EXPECT_EQ(places.mid(0, 3),
                   (QStringList{QDir::toNativeSeparators(program.file()),
-                               QDir::toNativeSeparators(Catalogue::pathIn(data.userFolder())),
-                               QDir::toNativeSeparators(Catalogue::pathIn(data.systemFolder()))}));
+                               QDir::toNativeSeparators(cataloguePathIn(data.userFolder())),
+                               QDir::toNativeSeparators(cataloguePathIn(data.systemFolder()))}));
     }
 }
 

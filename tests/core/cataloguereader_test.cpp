@@ -45,9 +45,24 @@ const EncodingRow encodingRows[] = {
     {"mark_before_ascii", mark + "Argentina,Primera,,0,Boca\r\n", Encoding::Utf8, u"Argentina",
      u"Boca"},
     {"four_byte_utf8", "A,B,,0,\xF0\x9F\x8F\x86\r\n", Encoding::Utf8, u"A", u"\U0001F3C6"},
-    // Not well-formed UTF-8 anywhere in the file: every byte is Windows-1252.
-    {"utf8_then_a_windows1252_letter", utf8Line + "A,B,,0,Caf\xE9\r\n", Encoding::Windows1252,
-     u"Argentina", u"BrÃ¸ndby IF"},
+    // Each line in its own encoding: a Windows-1252 line spoils no other.
+    {"utf8_then_a_windows1252_letter", utf8Line + "A,B,,0,Caf\xE9\r\n", Encoding::Utf8,
+     u"Argentina", u"Brøndby IF"},
+    {"windows1252_lines_outnumber_utf8",
+     QByteArray("A,\xC9,,0,Caf\xE9\r\nA,B,,0,\xC9\r\n") + utf8Line, Encoding::Windows1252, u"A",
+     u"Café"},
+    {"utf16_little_endian",
+     QByteArray("\xFF\xFE"
+                "A\0,\0B\0,\0,\0"
+                "0\0,\0\xF8\0\r\0\n\0",
+                24),
+     Encoding::Utf16LittleEndian, u"A", u"ø"},
+    {"utf16_big_endian",
+     QByteArray("\xFE\xFF"
+                "\0A\0,\0B\0,\0,\0"
+                "0\0,\0\xF8\0\r\0\n",
+                24),
+     Encoding::Utf16BigEndian, u"A", u"ø"},
     {"overlong_slash", "A,B,,0,\xC0\xAF\r\n", Encoding::Windows1252, u"A", u"À¯"},
     {"surrogate", "A,B,,0,\xED\xA0\x80\r\n", Encoding::Windows1252, u"A", u"í\u00A0€"},
     {"past_u10ffff", "A,B,,0,\xF4\x90\x80\x80\r\n", Encoding::Windows1252, u"A", u"ô\u0090€€"},
@@ -56,6 +71,23 @@ const EncodingRow encodingRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, ReaderEncoding, ::testing::ValuesIn(encodingRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A line saved by another editor keeps its own letters and spoils no other,
+// and the check can name it, even in a field that runs over lines.
+TEST(ReaderEncoding, decodesEachLineOnItsOwn) {
+    CatalogueReader reader("A,B,,0,\"V\xC3\xA9lez\"\r\n"
+                           "A,B,,0,\"x\xff\xfe\r\nV\xC3\xA9lez\"\r\n"
+                           "A,B,,0,V\xC3\xA9lez\n");
+    QStringList names;
+    Club club;
+    while (reader.next(club))
+        names << club.name;
+    EXPECT_EQ(names, QStringList({u"Vélez"_qs, u"xÿþ\r\nVélez"_qs, u"Vélez"_qs}));
+    ASSERT_EQ(reader.nonUtf8Lines().size(), 1u);
+    EXPECT_EQ(reader.nonUtf8Lines()[0].line, 2);
+    EXPECT_EQ(reader.nonUtf8Lines()[0].column, 10);
+    EXPECT_EQ(reader.nonUtf8Lines()[0].byte, 0xFF);
+}
 
 TEST(ReaderEncoding, windows1252DecodesEveryByte) {
     const QByteArray bytes("Br\xf8ndby \x80 \x9f \x81");

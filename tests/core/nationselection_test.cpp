@@ -104,4 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
                       PresetRow{NationPreset::AutumnSpring, "autumn_spring", "1011111010111010"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(DivisionLine, suffixFollowsItalyDirectlyAndOthersAfterABlank) {
+    EXPECT_EQ(divisionLine({"Italy", "Serie C1", "/A", 0, "x"}),
+              QStringLiteral("Italy, Serie C1/A"));
+    EXPECT_EQ(divisionLine({"italy", "Serie C1", "/A", 0, "x"}),
+              QStringLiteral("italy, Serie C1 /A"));
+    EXPECT_EQ(divisionLine({"England", "Premier League", "(level 1)", 0, "x"}),
+              QStringLiteral("England, Premier League (level 1)"));
+    EXPECT_EQ(divisionLine({"England", "Premier League", "", 0, "x"}),
+              QStringLiteral("England, Premier League "));
+}
+
 } // namespace

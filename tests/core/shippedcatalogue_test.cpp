@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cataloguecheck.h"
+#include "core/cataloguelocation.h"
 #include "core/club.h"
 #include "core/divisionselection.h"
 #include "core/nationselection.h"
@@ -19,7 +20,7 @@ namespace {
 
 // The catalogue the program ships, read by the program's own reader.
 const Catalogue& shipped() {
-    static const Catalogue catalogue = Catalogue::load(QStringLiteral(CLUBDRAW_SHIPPED_CATALOGUE));
+    static const Catalogue catalogue = loadCatalogue(QStringLiteral(CLUBDRAW_SHIPPED_CATALOGUE));
     return catalogue;
 }
 

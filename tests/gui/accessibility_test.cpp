@@ -66,8 +66,7 @@ TEST_F(AccessibilityFixture, everyPresetAppliesThroughTheAccessibilityAction) {
         actions->doAction(QAccessibleActionInterface::toggleAction());
         const NationTicks pattern = presetPattern(row.preset);
         for (int n = 0; n < nationCount; ++n) {
-            const QString name =
-                nationName(static_cast<Nation>(n)).toLower() + QStringLiteral("Box");
+            const QString name = nationBoxName(static_cast<Nation>(n));
             EXPECT_EQ(window.findChild<QCheckBox*>(name)->isChecked(), pattern[n])
                 << name.toStdString();
         }

@@ -45,8 +45,7 @@ struct MainWindowFixture : ::testing::Test {
                  std::unique_ptr<RandomSource>(random), racingClock()) {}
 
     QCheckBox* box(Nation nation) const {
-        return child<QCheckBox>(
-            &window, (nationName(nation).toLower() + QStringLiteral("Box")).toLatin1().constData());
+        return child<QCheckBox>(&window, nationBoxName(nation).toLatin1().constData());
     }
     NationTicks ticks() const {
         NationTicks t{};

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/resultpanel.h"
+#include "gui/widgethelpers.h"
 #include "guitestsupport.h"
+
+#include <QFontMetrics>
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -19,7 +22,11 @@ namespace {
 
 struct ResultPanelFixture : ::testing::Test {
     explicit ResultPanelFixture(SteadyClock clock = racingClock())
-        : panel(random, std::move(clock), &window) {}
+        : panel(random, std::move(clock), &window) {
+        panel.place({QRect(0, 0, 145, 25), QRect(56, 32, 89, 17), QRect(152, 0, 209, 25),
+                     QRect(152, 32, 209, 41)},
+                    QStringLiteral(" in :"), msSansSerif(9.75));
+    }
 
     QLabel* club() const { return child<QLabel>(&panel, "clubLabel"); }
     QLabel* division() const { return child<QLabel>(&panel, "divisionLabel"); }
@@ -59,6 +66,23 @@ TEST_F(ResultPanelFixture, aDrawRevealsFiftySevenPicksAndLandsOnTheLastInBold) {
     panel.startDraw(poolOf({"Roma", "Milan"}, "Italy", "Serie A", " (level 1)"));
     EXPECT_TRUE(blank());
     EXPECT_FALSE(club()->font().bold() || division()->font().bold());
+}
+
+// The club on its one line, the division line on its two, in bold.
+TEST_F(ResultPanelFixture, aNameThatDoesNotFitEndsInAnEllipsisAndKeepsItsWholeText) {
+    const char* name = "Club Atletico Newell's Old Boys de Rosario Reserves";
+    QSignalSpy landed(&panel, &ResultPanel::revealFinished);
+    panel.startDraw(poolOf({name, name}, "Argentina",
+                           "Primera B Metropolitana de la Asociacion del Futbol",
+                           "(level 3, reserves)"));
+    ASSERT_TRUE(landed.wait(5000));
+    for (QLabel* label : {club(), division()}) {
+        EXPECT_TRUE(label->text().endsWith(u'\u2026')) << label->text().toStdString();
+        EXPECT_EQ(label->toolTip(), label->accessibleName());
+        EXPECT_TRUE(label->accessibleName().startsWith(label->text().chopped(1)));
+        EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    }
+    EXPECT_EQ(club()->accessibleName(), QString::fromUtf8(name));
 }
 
 TEST_F(ResultPanelFixture, fewerThanTwoClubsStopARunningRevealAndOnlyAFoundClubReplacesThePool) {

@@ -137,8 +137,7 @@ protected:
     }
 
     QCheckBox* box(Nation nation) const {
-        return control<QCheckBox>(
-            &main, (nationName(nation).toLower() + QStringLiteral("Box")).toLatin1().constData());
+        return control<QCheckBox>(&main, nationBoxName(nation).toLatin1().constData());
     }
 
     void openDivisionWindow() {
