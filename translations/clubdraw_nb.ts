@@ -421,6 +421,14 @@ vinduet; kommandoene virker uten det:
         <source>unknown option &apos;%1&apos;</source>
         <translation>ukjent valg «%1»</translation>
     </message>
+    <message>
+        <source>--language wants en or nb, not &apos;%1&apos;</source>
+        <translation>--language krever en eller nb, ikke «%1»</translation>
+    </message>
+    <message>
+        <source>Speak English (en) or Norwegian Bokmål (nb) this time.</source>
+        <translation>Bruk engelsk (en) eller norsk bokmål (nb) denne gangen.</translation>
+    </message>
 </context>
 <context>
     <name>DrawCommand</name>
@@ -844,6 +852,22 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     </message>
 </context>
 <context>
+    <name>clubdraw::LanguageMenu</name>
+    <message>
+        <source>Language</source>
+        <extracomment>Menu of the three language entries</extracomment>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Takes effect the next time Clubdraw starts</source>
+        <translation>Gjelder fra neste gang Clubdraw starter</translation>
+    </message>
+    <message>
+        <source>Follow the system</source>
+        <translation>Følg systemet</translation>
+    </message>
+</context>
+<context>
     <name>clubdraw::MainWindow</name>
     <message>
         <source>Clubdraw for Championship Manager 99/00</source>
@@ -929,6 +953,11 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Thanks to...</source>
         <translation>Takk til...</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <extracomment>Menu after About, for what the program adds</extracomment>
+        <translation>Ekstra</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "exitstatus.h"
 #include "terminaloutput.h"
 
+#include "core/languagechoice.h"
 #include "core/namesuggestion.h"
 #include "core/version.h"
 
@@ -32,7 +33,14 @@ struct CommonOptions {
     const QCommandLineOption version{QStringLiteral("version")};
     const QCommandLineOption catalogue{QStringLiteral("catalogue"), QString(),
                                        QStringLiteral("FILE")};
+    const QCommandLineOption language{QStringLiteral("language"), QString(),
+                                      QStringLiteral("en|nb")};
 };
+
+// The options whose value is the next word.
+bool takesValue(const QString& name) {
+    return name == u"catalogue" || name == u"language";
+}
 
 // A parser for the program without a command, or for one command: each
 // holds only its own options and the common ones, and parses once.
@@ -115,6 +123,8 @@ public:
     QString commonMistake() const {
         if (m_parser.isSet(m_common.catalogue) && m_parser.value(m_common.catalogue).isEmpty())
             return tr("--catalogue wants a file name");
+        if (m_parser.isSet(m_common.language) && !languageNamed(m_parser.value(m_common.language)))
+            return tr("--language wants en or nb, not '%1'").arg(m_parser.value(m_common.language));
         return {};
     }
 
@@ -129,7 +139,9 @@ private:
         m_parser.addOptions(
             {described(m_common.help, tr("Show this help.")),
              described(m_common.version, tr("Show the version.")),
-             described(m_common.catalogue, tr("Read FILE instead of the catalogue in use."))});
+             described(m_common.catalogue, tr("Read FILE instead of the catalogue in use.")),
+             described(m_common.language,
+                       tr("Speak English (en) or Norwegian Bokmål (nb) this time."))});
     }
 
     CommonOptions m_common;
@@ -163,7 +175,7 @@ Glance glance(const QStringList& arguments) {
                 name.remove(0, 1);
             if (name == u"h" || name == u"help" || name == u"version")
                 seen.helpOrVersion = true;
-            else if (name == u"catalogue" && !word.contains(u'='))
+            else if (takesValue(name) && !word.contains(u'='))
                 ++i; // its value, which may read like a command
             else if (isLong)
                 seen.forTheConsole = true;
@@ -189,6 +201,26 @@ Route routeOf(const QStringList& arguments) {
     const Glance seen = glance(arguments);
     return seen.commandAt >= 0 || seen.helpOrVersion || seen.forTheConsole ? Route::Console
                                                                            : Route::Window;
+}
+
+std::optional<LanguageChoice> languageOption(const QStringList& arguments) {
+    std::optional<LanguageChoice> chosen;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word == u"--")
+            break;
+        if (word.size() < 2 || !word.startsWith(u'-'))
+            continue;
+        QString name = word.section(u'=', 0, 0);
+        while (name.startsWith(u'-'))
+            name.remove(0, 1);
+        const bool joined = word.contains(u'=');
+        if (name == u"language")
+            chosen = languageNamed(joined ? word.section(u'=', 1) : arguments.value(i + 1));
+        if (takesValue(name) && !joined)
+            ++i;
+    }
+    return chosen;
 }
 
 std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream& err) {

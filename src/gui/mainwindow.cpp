@@ -3,6 +3,7 @@
 
 #include "aboutwindow.h"
 #include "divisionwindow.h"
+#include "languagemenu.h"
 #include "resultpanel.h"
 #include "secondarywindow.h"
 #include "thankswindow.h"
@@ -115,6 +116,14 @@ ThanksWindow* MainWindow::thanksWindow() const {
     return m_thanksWindow;
 }
 
+// What the program adds to the window: a menu of its own after "About".
+void MainWindow::buildExtrasMenu() {
+    //: Menu after About, for what the program adds
+    QMenu* extras = menuBar()->addMenu(tr("Extras"));
+    extras->setObjectName(QStringLiteral("extrasMenu"));
+    extras->addMenu(new LanguageMenu(extras));
+}
+
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -180,6 +189,7 @@ void MainWindow::buildControls() {
     aboutAction->setObjectName(QStringLiteral("aboutAction"));
     QAction* thanksAction = aboutMenu->addAction(tr("Thanks to..."));
     thanksAction->setObjectName(QStringLiteral("thanksAction"));
+    buildExtrasMenu();
 
     const auto box = [this](Nation n) -> QWidget* { return m_nationBoxes[static_cast<int>(n)]; };
     setTabChain({box(Nation::Argentina),

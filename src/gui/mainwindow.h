@@ -52,6 +52,7 @@ private Q_SLOTS:
 
 private:
     void buildControls();
+    void buildExtrasMenu();
     QRadioButton* addPreset(QWidget* frame, NationPreset preset, const QString& objectName,
                             const QString& caption, int left, int top, int width);
     void applyPreset(NationPreset preset);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 #include "app/exitstatus.h"
+#include "core/languagechoice.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -119,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{{"list", "Nations"},
                  "cannot list 'Nations', only nations or divisions; did you mean \"nations\"?"},
         UsageRow{{"list", "division"}, "did you mean \"divisions\"?"},
-        UsageRow{{"catalogue", "--force"}, "--force goes with --copy"}));
+        UsageRow{{"catalogue", "--force"}, "--force goes with --copy"},
+        UsageRow{{"draw", "--preset", "all", "--language", "no"}, "'no'"}));
 
 // A terminal of 80 columns shows every help line whole, in the language in
 // use (the suite runs once per shipped language).
@@ -148,9 +150,32 @@ TEST(CommandLine, onlyTheWindowTakesQtsOptionsAndADisplay) {
         {{"--bogus"}, Route::Console},
         {{"stray"}, Route::Console},
         {{"-style", "fusion", "draw"}, Route::Console},
+        {{"--language", "nb"}, Route::Window},
+        {{"-language", "draw"}, Route::Window},
+        {{"--language=en", "list", "nations"}, Route::Console},
     };
     for (const auto& row : rows)
         EXPECT_EQ(routeOf(QStringList{QStringLiteral("clubdraw")} + args(row.arguments)), row.route)
+            << args(row.arguments).join(u' ').toStdString();
+}
+
+// Read before any parser, to install the language the parser then speaks.
+TEST(CommandLine, languageIsPickedOutOfTheArgumentsAsTheParserReadsThem) {
+    const struct {
+        Words arguments;
+        std::optional<LanguageChoice> chosen;
+    } rows[] = {
+        {{"draw", "--language", "nb"}, LanguageChoice::NorwegianBokmal},
+        {{"-language=en"}, LanguageChoice::English},
+        {{"--language", "nb", "--language", "en"}, LanguageChoice::English},
+        {{"--catalogue", "--language", "nb"}, std::nullopt},
+        {{"--language", "de"}, std::nullopt},
+        {{"--language"}, std::nullopt},
+        {{"--", "--language", "nb"}, std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(languageOption(QStringList{QStringLiteral("clubdraw")} + args(row.arguments)),
+                  row.chosen)
             << args(row.arguments).join(u' ').toStdString();
 }
 
