@@ -12,8 +12,10 @@ namespace clubdraw {
 
 bool hasStandardOutput() {
 #ifdef _WIN32
+    // INVALID_HANDLE_VALUE, without the macro's C cast.
+    const HANDLE invalid = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1));
     const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
-    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+    return handle != nullptr && handle != invalid;
 #else
     return true;
 #endif
