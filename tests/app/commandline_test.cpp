@@ -170,8 +170,6 @@ TEST(CommandLine, languageIsPickedOutOfTheArgumentsAsTheParserReadsThem) {
         {{"--language", "nb", "--language", "en"}, LanguageChoice::English},
         {{"--catalogue", "--language", "nb"}, std::nullopt},
         {{"--language", "de"}, std::nullopt},
-        {{"--language"}, std::nullopt},
-        {{"--", "--language", "nb"}, std::nullopt},
     };
     for (const auto& row : rows)
         EXPECT_EQ(languageOption(QStringList{QStringLiteral("clubdraw")} + args(row.arguments)),
