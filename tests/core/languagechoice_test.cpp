@@ -28,12 +28,6 @@ TEST(LanguageChoice, isKeptPerUserAndAnythingElseFollowsTheSystem) {
     }
 }
 
-TEST(LanguageChoice, theOptionNamesOnlyTheProgramsLanguages) {
-    EXPECT_EQ(languageNamed(QStringLiteral("nb")), NorwegianBokmal);
-    for (const char* wrong : {"", "no", "nn", "NB", "nb_NO", "system"})
-        EXPECT_FALSE(languageNamed(QString::fromLatin1(wrong))) << wrong;
-}
-
 TEST(LanguageChoice, theOptionBeforeTheKeptChoiceBeforeLanguageBeforeTheSystem) {
     const struct {
         std::optional<LanguageChoice> option;
