@@ -35,7 +35,7 @@ find "$stage" -type f \( -name '*.exe' -o -name '*.com' -o -name '*.dll' \) \
 
 # Portable: the catalogue beside the program, where it is found first.
 portable=$build/$name
-rm -rf "$portable" "$build/$zip_name" "$build/$sums_name"
+rm -rf "$portable" "${build:?}/$zip_name" "${build:?}/$sums_name"
 cp -a "$stage" "$portable"
 mv "$portable/share/clubdraw/kortliste_eng.txt" "$portable/"
 rm -r "$portable/share"
