@@ -207,6 +207,8 @@ shoot() { # file, arguments...
   import -window "$id" "$file"
   xdotool key --window "$id" alt+F4
   finished "$program"
+  # The next shot must not find this window.
+  if [ "$ended" = running ]; then wineserver -k || true; fi
 }
 # How many pixels two shots differ in.
 differ() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
