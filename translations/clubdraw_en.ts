@@ -116,4 +116,28 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>clubdraw::ManagersWindow</name>
+    <message numerus="yes">
+        <source>%n club(s) to draw from, those left out not counted.</source>
+        <translation>
+            <numerusform>%n club to draw from, those left out not counted.</numerusform>
+            <numerusform>%n clubs to draw from, those left out not counted.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s)</source>
+        <translation>
+            <numerusform>%n club</numerusform>
+            <numerusform>%n clubs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manager(s)</source>
+        <translation>
+            <numerusform>%n manager</numerusform>
+            <numerusform>%n managers</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

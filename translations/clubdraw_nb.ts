@@ -930,6 +930,274 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
         <source>Thanks to...</source>
         <translation>Takk til...</translation>
     </message>
+    <message>
+        <source>Extras</source>
+        <extracomment>Title of the menu after &quot;About&quot; that holds what the program adds</extracomment>
+        <translation>Ekstra</translation>
+    </message>
+    <message>
+        <source>Several managers…</source>
+        <translation>Flere managere…</translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::ManagersWindow</name>
+    <message>
+        <source>Several managers</source>
+        <extracomment>Title of the window where several managers draw a club each</extracomment>
+        <translation>Flere managere</translation>
+    </message>
+    <message>
+        <source>Read the list again</source>
+        <translation>Les listen på nytt</translation>
+    </message>
+    <message>
+        <source>Managers</source>
+        <translation>Managere</translation>
+    </message>
+    <message>
+        <source>Managers and their clubs</source>
+        <translation>Managere og lagene deres</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Manager</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisjon</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>Column of the rows a new draw leaves as they are</extracomment>
+        <translation>Behold</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <extracomment>Accessible name of the table&apos;s row of column titles</extracomment>
+        <translation>Kolonner</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Legg til</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Gi nytt navn</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Flytt opp</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Flytt ned</translation>
+    </message>
+    <message>
+        <source>Leave this club out</source>
+        <translation>Utelat dette laget</translation>
+    </message>
+    <message>
+        <source>Add a manager at the end (Insert)</source>
+        <translation>Legg til en manager nederst (Insert)</translation>
+    </message>
+    <message>
+        <source>Rename the highlighted manager (F2)</source>
+        <translation>Gi den markerte manageren nytt navn (F2)</translation>
+    </message>
+    <message>
+        <source>Remove the highlighted manager (Delete)</source>
+        <translation>Fjern den markerte manageren (Delete)</translation>
+    </message>
+    <message>
+        <source>Move the highlighted manager up (Ctrl+Up)</source>
+        <translation>Flytt den markerte manageren opp (Ctrl+Pil opp)</translation>
+    </message>
+    <message>
+        <source>Move the highlighted manager down (Ctrl+Down)</source>
+        <translation>Flytt den markerte manageren ned (Ctrl+Pil ned)</translation>
+    </message>
+    <message>
+        <source>Leave the highlighted manager&apos;s club out of every draw from now on</source>
+        <translation>Utelat laget til den markerte manageren fra alle trekninger heretter</translation>
+    </message>
+    <message>
+        <source>Where the clubs come from</source>
+        <translation>Hvor lagene hentes fra</translation>
+    </message>
+    <message>
+        <source>The nations ticked in the main window</source>
+        <translation>Landene som er krysset av i hovedvinduet</translation>
+    </message>
+    <message>
+        <source>The divisions selected in the division window</source>
+        <translation>Divisjonene som er valgt i divisjonsvinduet</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Trekk</translation>
+    </message>
+    <message>
+        <source>for example “Round 1, 10 December”</source>
+        <extracomment>Example of words the players agree on before a draw</extracomment>
+        <translation>for eksempel «Runde 1, 10. desember»</translation>
+    </message>
+    <message>
+        <source>Optional: words agreed before the draw; the same words draw the same clubs</source>
+        <translation>Valgfritt: ord dere er enige om før trekningen; de samme ordene trekker de samme lagene</translation>
+    </message>
+    <message>
+        <source>Agreed words:</source>
+        <translation>Avtalte ord:</translation>
+    </message>
+    <message>
+        <source>Draw again</source>
+        <translation>Trekk på nytt</translation>
+    </message>
+    <message>
+        <source>Draw new clubs for the rows not kept</source>
+        <translation>Trekk nye lag til radene som ikke beholdes</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Hopp over</translation>
+    </message>
+    <message>
+        <source>Show every club at once (Esc)</source>
+        <translation>Vis alle lagene med en gang (Esc)</translation>
+    </message>
+    <message>
+        <source>Copy the result</source>
+        <translation>Kopier resultatet</translation>
+    </message>
+    <message>
+        <source>The code of the latest draw; type another code and replay it</source>
+        <translation>Koden til den siste trekningen; skriv inn en annen kode og spill den av på nytt</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Kopier koden</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Spill av</translation>
+    </message>
+    <message>
+        <source>Draw again what the code says</source>
+        <translation>Trekk på nytt det koden sier</translation>
+    </message>
+    <message>
+        <source>Draw code:</source>
+        <translation>Trekningskode:</translation>
+    </message>
+    <message>
+        <source>Clubs left out…</source>
+        <translation>Utelatte lag…</translation>
+    </message>
+    <message>
+        <source>Clubs left out</source>
+        <translation>Utelatte lag</translation>
+    </message>
+    <message>
+        <source>Search the catalogue:</source>
+        <translation>Søk i lagfilen:</translation>
+    </message>
+    <message>
+        <source>Clubs of the catalogue</source>
+        <translation>Lagene i lagfilen</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Utelat</translation>
+    </message>
+    <message>
+        <source>Leave the highlighted club out</source>
+        <translation>Utelat det markerte laget</translation>
+    </message>
+    <message>
+        <source>Left out of every draw:</source>
+        <translation>Utelatt fra alle trekninger:</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Ta med igjen</translation>
+    </message>
+    <message>
+        <source>Let the highlighted club be drawn again</source>
+        <translation>La det markerte laget kunne trekkes igjen</translation>
+    </message>
+    <message>
+        <source>The list of clubs left out cannot be read, so no club is left out until it is mended; it stays as it is. %1</source>
+        <translation>Listen over utelatte lag kan ikke leses, så ingen lag utelates før den er rettet; den blir stående som den er. %1</translation>
+    </message>
+    <message>
+        <source>No nation is ticked in the main window.</source>
+        <translation>Ingen land er krysset av i hovedvinduet.</translation>
+    </message>
+    <message>
+        <source>No division is selected in the division window.</source>
+        <translation>Ingen divisjon er valgt i divisjonsvinduet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s) to draw from, those left out not counted.</source>
+        <translation>
+            <numerusform>%n lag å trekke fra, de utelatte ikke medregnet.</numerusform>
+            <numerusform>%n lag å trekke fra, de utelatte ikke medregnet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every row is kept: there is nothing to draw.</source>
+        <translation>Alle radene beholdes: det er ingenting å trekke.</translation>
+    </message>
+    <message>
+        <source>Only one club to draw from, and a draw needs two or more: nothing was drawn.</source>
+        <translation>Bare ett lag å trekke fra, og en trekning trenger minst to: ingenting ble trukket.</translation>
+    </message>
+    <message>
+        <source>Only %1 to draw from for %2: nothing was drawn.</source>
+        <translation>Bare %1 å trekke fra til %2: ingenting ble trukket.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s)</source>
+        <translation>
+            <numerusform>%n lag</numerusform>
+            <numerusform>%n lag</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manager(s)</source>
+        <translation>
+            <numerusform>%n manager</numerusform>
+            <numerusform>%n managere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep %1&apos;s club</source>
+        <extracomment>Accessible name of a row&apos;s keep box</extracomment>
+        <translation>Behold laget til %1</translation>
+    </message>
+    <message>
+        <source>%1 – not found</source>
+        <extracomment>A club left out that the catalogue in use does not hold</extracomment>
+        <translation>%1 – ikke funnet</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A club and its nation in the lists of clubs left out</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The draw</source>
+        <translation>Trekningen</translation>
+    </message>
 </context>
 <context>
     <name>clubdraw::ResultPanel</name>

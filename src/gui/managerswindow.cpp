@@ -212,7 +212,7 @@ QWidget* ManagersWindow::buildSource() {
 }
 
 QWidget* ManagersWindow::buildDraw() {
-    auto* box = new QGroupBox(tr("Draw"), this);
+    auto* box = new QGroupBox(tr("The draw"), this);
     box->setObjectName(QStringLiteral("drawGroup"));
     auto* layout = new QGridLayout(box);
 
