@@ -143,7 +143,9 @@ QWidget* ManagersWindow::buildManagers() {
     header->setSectionResizeMode(DivisionColumn, QHeaderView::Stretch);
     header->setMinimumSectionSize(60);
     m_table->setMinimumWidth(620);
-    layout->addWidget(m_table, 0, 0, 7, 1);
+    layout->addWidget(m_table, 0, 0, 8, 1);
+    // Rows as tight as the text, as the division window's lists are.
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
 
     QPushButton* addButton = makeButton(box, QStringLiteral("addManagerButton"), tr("Add"));
     QPushButton* renameButton =
@@ -160,9 +162,12 @@ QWidget* ManagersWindow::buildManagers() {
     m_downButton->setAccessibleDescription(tr("Move the highlighted manager down (Ctrl+Down)"));
     m_leaveOutRowButton->setAccessibleDescription(
         tr("Leave the highlighted manager's club out of every draw from now on"));
+    m_showLeftOutButton =
+        makeButton(box, QStringLiteral("showLeftOutButton"), tr("Clubs left out…"));
+    m_showLeftOutButton->setCheckable(true);
     int row = 0;
-    for (QPushButton* button :
-         {addButton, renameButton, m_removeButton, m_upButton, m_downButton, m_leaveOutRowButton})
+    for (QPushButton* button : {addButton, renameButton, m_removeButton, m_upButton, m_downButton,
+                                m_leaveOutRowButton, m_showLeftOutButton})
         layout->addWidget(button, row++, 1);
     layout->setRowStretch(row, 1);
 
@@ -186,6 +191,7 @@ QWidget* ManagersWindow::buildManagers() {
     connect(m_upButton, &QPushButton::clicked, this, [this] { moveManager(-1); });
     connect(m_downButton, &QPushButton::clicked, this, [this] { moveManager(1); });
     connect(m_leaveOutRowButton, &QPushButton::clicked, this, &ManagersWindow::leaveOutRowClub);
+    connect(m_showLeftOutButton, &QPushButton::toggled, this, &ManagersWindow::showLeftOut);
     connect(m_table, &QTableWidget::cellChanged, this, &ManagersWindow::nameEdited);
     connect(m_table, &QTableWidget::currentCellChanged, this, &ManagersWindow::updateButtons);
     return box;
@@ -231,10 +237,12 @@ QWidget* ManagersWindow::buildDraw() {
     m_skipButton = makeButton(box, QStringLiteral("skipButton"), tr("Skip"));
     m_skipButton->setAccessibleDescription(tr("Show every club at once (Esc)"));
     m_copyResultButton = makeButton(box, QStringLiteral("copyResultButton"), tr("Copy the result"));
-    layout->addWidget(m_drawButton, 1, 0);
-    layout->addWidget(m_drawAgainButton, 1, 1);
-    layout->addWidget(m_skipButton, 1, 2);
-    layout->addWidget(m_copyResultButton, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {m_drawButton, m_drawAgainButton, m_skipButton})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(m_copyResultButton);
+    layout->addLayout(buttons, 1, 0, 1, 4);
 
     m_codeEdit = new QLineEdit(box);
     m_codeEdit->setObjectName(QStringLiteral("drawCodeEdit"));
@@ -252,12 +260,8 @@ QWidget* ManagersWindow::buildDraw() {
     m_messageLabel->setObjectName(QStringLiteral("messageLabel"));
     m_messageLabel->setTextFormat(Qt::PlainText);
     m_messageLabel->setWordWrap(true);
+    m_messageLabel->hide();
     layout->addWidget(m_messageLabel, 3, 0, 1, 4);
-
-    m_showLeftOutButton =
-        makeButton(box, QStringLiteral("showLeftOutButton"), tr("Clubs left out…"));
-    m_showLeftOutButton->setCheckable(true);
-    layout->addWidget(m_showLeftOutButton, 4, 3);
 
     connect(m_drawButton, &QPushButton::clicked, this, &ManagersWindow::draw);
     connect(m_drawAgainButton, &QPushButton::clicked, this, &ManagersWindow::drawAgain);
@@ -266,7 +270,6 @@ QWidget* ManagersWindow::buildDraw() {
     connect(m_copyCodeButton, &QPushButton::clicked, this, &ManagersWindow::copyCode);
     connect(replayButton, &QPushButton::clicked, this, &ManagersWindow::replayCode);
     connect(m_codeEdit, &QLineEdit::returnPressed, this, &ManagersWindow::replayCode);
-    connect(m_showLeftOutButton, &QPushButton::toggled, this, &ManagersWindow::showLeftOut);
     return box;
 }
 
@@ -697,6 +700,7 @@ void ManagersWindow::copyResult() {
 
 void ManagersWindow::say(const QString& message) {
     m_messageLabel->setText(message);
+    m_messageLabel->setVisible(!message.isEmpty());
 }
 
 } // namespace clubdraw

@@ -79,6 +79,11 @@ struct ManagersFixture : ::testing::Test {
     std::unique_ptr<ManagersWindow> window;
 };
 
+TEST_F(ManagersFixture, everyCaptionFitsItsControl) {
+    click(button("showLeftOutButton"));
+    clubdraw::testing::expectCaptionsFit(window.get());
+}
+
 TEST_F(ManagersFixture, managersAreAddedRenamedMovedAndRemovedByKeyboard) {
     EXPECT_EQ(column(0), (QStringList{"Manager 1", "Manager 2"}));
     window->activateWindow();
