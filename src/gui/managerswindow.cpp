@@ -354,6 +354,16 @@ QStringList ManagersWindow::managerNames() const {
 }
 
 void ManagersWindow::refreshPool() {
+    // A preset ticks sixteen boxes at once, and the window has just opened
+    // when it first counts: count once, when the event loop is back.
+    if (m_countQueued)
+        return;
+    m_countQueued = true;
+    QTimer::singleShot(0, this, &ManagersWindow::countPool);
+}
+
+void ManagersWindow::countPool() {
+    m_countQueued = false;
     const ClubSource source = currentSource();
     const bool nations = source.kind == ClubSource::Kind::Nations;
     if (nations && std::none_of(source.ticks.begin(), source.ticks.end(), [](bool t) { return t; }))
@@ -649,9 +659,11 @@ void ManagersWindow::putBack() {
 }
 
 void ManagersWindow::showLeftOut(bool shown) {
-    if (shown)
-        fillCatalogueList();
     m_leftOutGroup->setVisible(shown);
+    if (shown) {
+        fillCatalogueList();
+        showLeftOutEntries();
+    }
 }
 
 void ManagersWindow::fillCatalogueList() {
@@ -670,6 +682,11 @@ void ManagersWindow::fillCatalogueList() {
 }
 
 void ManagersWindow::showLeftOutEntries() {
+    updateButtons();
+    // Which lines the catalogue lacks takes a look at every club: only for
+    // a list on view.
+    if (!m_showLeftOutButton->isChecked())
+        return;
     m_leftOutList->clear();
     for (const ClubIdentity& club : m_leaveOut->lines())
         m_leftOutList->addItem(clubText(club));
@@ -678,7 +695,6 @@ void ManagersWindow::showLeftOutEntries() {
         //: A club left out that the catalogue in use does not hold
         item->setText(tr("%1 – not found").arg(item->text()));
     }
-    updateButtons();
 }
 
 QString ManagersWindow::clubText(const ClubIdentity& club) {

@@ -65,6 +65,7 @@ Q_SIGNALS:
     void revealFinished();
 
 private Q_SLOTS:
+    void countPool();
     void addManager();
     void renameManager();
     void removeManager();
@@ -120,6 +121,7 @@ private:
     QString m_leaveOutPath;
     std::unique_ptr<LeaveOutList> m_leaveOut;
     bool m_leaveOutBroken = false;
+    bool m_countQueued = false;
 
     std::vector<Row> m_rows;
     QString m_code;

@@ -168,7 +168,8 @@ TEST_F(ManagersFixture, clubsLeftOutAreSavedAndNeverDrawn) {
     EXPECT_FALSE(column(1).contains(leftOut));
 
     // Picked from the searchable list, then put back.
-    edit("clubSearchEdit")->setText(QStringLiteral("wimble"));
+    const QString other = leftOut == QLatin1String("Fulham") ? "Wimbledon" : "Fulham";
+    edit("clubSearchEdit")->setText(other.toLower());
     auto* list = child<QListView>(window.get(), "catalogueList");
     list->setCurrentIndex(list->model()->index(0, 0));
     click(button("leaveOutPickedButton"));
@@ -176,7 +177,7 @@ TEST_F(ManagersFixture, clubsLeftOutAreSavedAndNeverDrawn) {
     child<QListWidget>(window.get(), "leftOutList")->setCurrentRow(0);
     click(button("putBackButton"));
     EXPECT_EQ(texts(child<QListWidget>(window.get(), "leftOutList")),
-              QStringList{"Wimbledon (England)"});
+              QStringList{other + " (England)"});
 }
 
 TEST_F(ManagersFixture, aBrokenListIsReportedAndLeftAsItIs) {
@@ -207,11 +208,10 @@ TEST(ManagersMenu, opensOneWindowThatFollowsTheMainWindowsTicks) {
     child<QAction>(&main, "severalManagersAction")->trigger();
     EXPECT_EQ(main.managersWindow(), window);
     auto* pool = child<QLabel>(window, "poolLabel");
-    const QString before = pool->text();
     click(child<QCheckBox>(&main, "englandBox"));
-    EXPECT_NE(pool->text(), before);
-    EXPECT_TRUE(pool->text().contains(QLatin1String("6")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pool->text().contains(QLatin1String("6")); }));
     click(child<QRadioButton>(window, "divisionsSourceButton"));
+    QCoreApplication::processEvents();
     // No division window yet: it says so, with no count.
     EXPECT_FALSE(pool->text().isEmpty());
     EXPECT_FALSE(pool->text().contains(QLatin1String("6")));
