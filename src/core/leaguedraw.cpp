@@ -183,6 +183,11 @@ QString LeagueText::managerName(const QStringList& managers, int row) {
     return tr("Manager %1").arg(row + 1);
 }
 
+QString LeagueText::codeLine(const QString& code) {
+    //: Last line of a copied or printed result
+    return tr("Code: %1").arg(code);
+}
+
 QString resultText(const QStringList& managers, const std::vector<Club>& clubs,
                    const QString& code) {
     QString text;
@@ -194,8 +199,7 @@ QString resultText(const QStringList& managers, const std::vector<Club>& clubs,
                          club.nation) +
                 u'\n';
     }
-    //: Last line of a copied or printed result
-    text += LeagueText::tr("Code: %1").arg(code) + u'\n';
+    text += LeagueText::codeLine(code) + u'\n';
     return text;
 }
 

@@ -89,6 +89,8 @@ class LeagueText {
 public:
     // A row's name; an unnamed row is "Manager N".
     static QString managerName(const QStringList& managers, int row);
+    // "Code: …", the last line of a printed or copied result.
+    static QString codeLine(const QString& code);
 };
 
 // "Copy the result": one line per row with its manager, club, division line
