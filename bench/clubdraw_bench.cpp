@@ -5,6 +5,7 @@
 // asks for; and how long a large file of random bytes takes to be refused.
 #include "core/catalogue.h"
 #include "core/cataloguecheck.h"
+#include "core/leaguedraw.h"
 #include "core/nationselection.h"
 #include "core/runerror.h"
 #include "gui/application.h"
@@ -129,6 +130,38 @@ void timeNationPool(const Catalogue& catalogue) {
                 *std::min_element(poolMs.begin(), poolMs.end()));
 }
 
+// A league night at its largest: 20 managers from every club, 1,000 of them
+// left out, one row kept; the draw with its code, then the code read back.
+void timeLeagueDraw(const Catalogue& catalogue) {
+    LeaveOutList leaveOut;
+    for (int i = 0; i < 1000; ++i)
+        leaveOut.add(catalogue.clubs[static_cast<std::size_t>(i * 30)]);
+    NationTicks all{};
+    all.fill(true);
+    LeagueRequest request{seedFromWords(QStringLiteral("Round 1, 10 December")),
+                          ClubSource::fromNations(all, DatabaseType::Normal), 20,
+                          KeptRows{{3, catalogue.clubs[1]}}};
+    std::vector<double> drawMs;
+    std::vector<double> replayMs;
+    QString code;
+    for (int run = 0; run < 21; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        code = runLeagueDraw(request, catalogue, leaveOut).code;
+        drawMs.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        if (replayLeagueDraw(code, catalogue, leaveOut).problem != CodeProblem::None)
+            qFatal("the code does not replay");
+        replayMs.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::printf("league draw, 20 managers from %d clubs, 1000 left out: draw and code median "
+                "%.2f ms, best %.2f ms; replay the code median %.2f ms, best %.2f ms of 21 "
+                "(%lld characters)\n",
+                catalogue.count(), median(drawMs), *std::min_element(drawMs.begin(), drawMs.end()),
+                median(replayMs), *std::min_element(replayMs.begin(), replayMs.end()),
+                static_cast<long long>(code.size()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -141,6 +174,7 @@ int main(int argc, char** argv) {
     const QString path = writeCatalogue(dir, largestCatalogue(true));
     Catalogue catalogue = timeLoads("largest catalogue", path, &Catalogue::load);
     timeNationPool(catalogue);
+    timeLeagueDraw(catalogue);
     timeCheck(path);
     loadRandomBytes(dir, 50 * 1024 * 1024);
     timeCheck(path);
