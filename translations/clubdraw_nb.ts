@@ -143,10 +143,6 @@
         <translation>Med --copy: erstatt en kopi du allerede har (endringene dine går tapt).</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
-    </message>
-    <message>
         <source>--force goes with --copy</source>
         <translation>--force brukes sammen med --copy</translation>
     </message>
@@ -290,10 +286,6 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
         <translation>List opp høyst N funn (100 som standard, 0 for alle); oppsummeringen teller alle.</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
-    </message>
-    <message>
         <source>give the catalogue as FILE or with --catalogue, not both</source>
         <translation>oppgi lagfilen som FILE eller med --catalogue, ikke begge</translation>
     </message>
@@ -421,6 +413,10 @@ vinduet; kommandoene virker uten det:
         <source>unknown option &apos;%1&apos;</source>
         <translation>ukjent valg «%1»</translation>
     </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>uventet argument «%1»</translation>
+    </message>
 </context>
 <context>
     <name>DrawCode</name>
@@ -480,10 +476,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Make the draw repeatable: the same N and catalogue give the same clubs on every run.</source>
         <translation>Gjør trekningen reproduserbar: samme N og lagfil gir de samme lagene hver gang.</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>--division cannot be combined with --nation or --preset</source>
@@ -642,10 +634,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>nations or divisions.</source>
         <translation>nations eller divisions.</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>list what: nations or divisions?</source>

@@ -45,7 +45,7 @@ struct DrawOptions {
 };
 
 // `clubdraw draw`: a draw by nation or by division, as the windows make it.
-class DrawCommand final : public ClubsCommand<DrawOptions> {
+class DrawCommand final : public CommandWith<DrawOptions> {
     Q_DECLARE_TR_FUNCTIONS(DrawCommand)
 
 public:
@@ -57,7 +57,6 @@ public:
         parser.setApplicationDescription(
             tr("Draws like the windows do and prints the club and its division line.\n"
                "Give nations (--nation, --preset) or divisions (--division), not both."));
-        parser.addPositionalArgument(name(), tr("Draw clubs without a window."));
         parser.addOptions({
             described(m_nation, tr("Draw from the clubs of this nation, one of the main "
                                    "window's sixteen. Repeatable.")),
@@ -85,16 +84,18 @@ public:
         });
     }
 
+    std::vector<PositionalArgument> positionalArguments() const override {
+        return {{name(), tr("Draw clubs without a window."), {}}};
+    }
+
 protected:
-    std::optional<DrawOptions> readOptions(const QCommandLineParser& p,
-                                           const QStringList& arguments,
+    std::optional<DrawOptions> readOptions(const Invocation& invocation,
                                            const Console& console) const override {
+        const QCommandLineParser& p = invocation.parsed;
         const auto wrong = [&](const QString& message) {
             console.wrongArguments(message);
             return std::nullopt;
         };
-        if (!arguments.isEmpty())
-            return wrong(tr("unexpected argument '%1'").arg(arguments.first()));
         DrawOptions options;
         options.json = p.isSet(m_json);
         options.leaveOutFile = p.value(m_leaveOut);
@@ -172,12 +173,15 @@ protected:
         return options;
     }
 
-    int act(const DrawOptions& options, const LoadedCatalogue& loaded,
+    int act(const DrawOptions& options, const CommonArguments& common,
             const Console& console) const override {
-        const Catalogue& catalogue = loaded.catalogue;
+        const std::optional<LoadedCatalogue> loaded = loadCatalogueOrReport(common, console);
+        if (!loaded)
+            return exitStatus::failure;
+        const Catalogue& catalogue = loaded->catalogue;
         if (catalogue.clubs.empty())
             return console.failure(
-                tr("the catalogue %1 holds no clubs").arg(shownPath(loaded.path)));
+                tr("the catalogue %1 holds no clubs").arg(shownPath(loaded->path)));
         LeaveOutList leaveOut;
         if (!options.leaveOutFile.isEmpty()) {
             try {
@@ -202,7 +206,7 @@ protected:
                 if (found.empty())
                     return console.wrongArguments(
                         tr("no division \"%1\" in %2%3")
-                            .arg(label, shownPath(loaded.path),
+                            .arg(label, shownPath(loaded->path),
                                  didYouMean(nearestName(label, list.labels()))));
                 keys.insert(keys.end(), found.begin(), found.end());
             }
@@ -242,6 +246,8 @@ private:
     static QString shortfall(const DrawOptions& options, const LeagueResult& result,
                              const Catalogue& catalogue, const LeaveOutList& leaveOut) {
         const int available = result.outlook.available;
+        // The message spells out minimumDrawSize.
+        static_assert(minimumDrawSize == 2);
         QString message =
             result.outlook.shortfall == DrawOutlook::Shortfall::FewerThanCount
                 ? tr("only %n club(s) to draw from, fewer than --count %1", nullptr, available)
