@@ -63,10 +63,13 @@ LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows&
         return result;
     }
     const CandidatePool left = poolLeftIn(pool, leaveOut, kept);
-    result.outlook = drawOutlook(left, result.rowsToDraw);
-    if (!result.drawn())
-        return result;
     std::vector<Club> drawn = drawClubs(left, result.rowsToDraw, random);
+    if (drawn.empty()) {
+        result.outlook = drawOutlook(left, result.rowsToDraw);
+        return result;
+    }
+    // Found by drawClubs() already; not counted twice.
+    result.outlook = {DrawOutlook::Shortfall::None, -1};
     auto next = drawn.begin();
     for (int row = 0; row < rowCount; ++row) {
         const auto keptRow = kept.find(row);
