@@ -95,6 +95,20 @@
             <numerusform>; with --normal there are %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>the code is for %n manager(s), not %1</source>
+        <translation>
+            <numerusform>the code is for %n manager, not %1</numerusform>
+            <numerusform>the code is for %n managers, not %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n club(s) to draw from, fewer than the %1 rows</source>
+        <translation>
+            <numerusform>only %n club to draw from, fewer than the %1 rows</numerusform>
+            <numerusform>only %n clubs to draw from, fewer than the %1 rows</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ListCommand</name>

@@ -143,10 +143,6 @@
         <translation>Med --copy: erstatt en kopi du allerede har (endringene dine går tapt).</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
-    </message>
-    <message>
         <source>--force goes with --copy</source>
         <translation>--force brukes sammen med --copy</translation>
     </message>
@@ -290,10 +286,6 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
         <translation>List opp høyst N funn (100 som standard, 0 for alle); oppsummeringen teller alle.</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
-    </message>
-    <message>
         <source>give the catalogue as FILE or with --catalogue, not both</source>
         <translation>oppgi lagfilen som FILE eller med --catalogue, ikke begge</translation>
     </message>
@@ -421,6 +413,29 @@ vinduet; kommandoene virker uten det:
         <source>unknown option &apos;%1&apos;</source>
         <translation>ukjent valg «%1»</translation>
     </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>uventet argument «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>DrawCode</name>
+    <message>
+        <source>The code is mistyped: its check does not match.</source>
+        <translation>Koden er skrevet feil: kontrollsifrene stemmer ikke.</translation>
+    </message>
+    <message>
+        <source>The code was made by a later version of the program.</source>
+        <translation>Koden er laget av en nyere versjon av programmet.</translation>
+    </message>
+    <message>
+        <source>The code was made with another catalogue.</source>
+        <translation>Koden er laget med en annen lagliste.</translation>
+    </message>
+    <message>
+        <source>The code was made with other clubs left out.</source>
+        <translation>Koden er laget med andre lag utelatt.</translation>
+    </message>
 </context>
 <context>
     <name>DrawCommand</name>
@@ -461,14 +476,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Make the draw repeatable: the same N and catalogue give the same clubs on every run.</source>
         <translation>Gjør trekningen reproduserbar: samme N og lagfil gir de samme lagene hver gang.</translation>
-    </message>
-    <message>
-        <source>Print the clubs as one JSON array.</source>
-        <translation>Skriv ut lagene som én JSON-tabell.</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>--division cannot be combined with --nation or --preset</source>
@@ -523,6 +530,96 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
             <numerusform>; med --normal er det %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Name a manager&apos;s row; each gets a different club. Repeatable; --count adds unnamed rows.</source>
+        <translation>Gi en managers rad et navn; hver får sitt eget lag. Kan gjentas; --count legger til rader uten navn.</translation>
+    </message>
+    <message>
+        <source>Derive the seed from words agreed before the draw, so anyone can repeat it and see it was not drawn again.</source>
+        <translation>Utled frøet fra ord dere ble enige om før trekningen, så hvem som helst kan gjenta den og se at den ikke ble trukket på nytt.</translation>
+    </message>
+    <message>
+        <source>Never draw the clubs this file lists, one &quot;Nation&quot;,&quot;Club&quot; a line, as the window keeps them.</source>
+        <translation>Trekk aldri lagene denne fila lister opp, ett &quot;Nation&quot;,&quot;Club&quot; per linje, slik vinduet lagrer dem.</translation>
+    </message>
+    <message>
+        <source>Draw again what a draw code fixes: the same clubs for the same rows.</source>
+        <translation>Trekk på nytt det en trekningskode fastsetter: de samme lagene til de samme radene.</translation>
+    </message>
+    <message>
+        <source>Print the clubs as one JSON array, each with the code and its manager.</source>
+        <translation>Skriv ut lagene som én JSON-tabell, hvert med koden og sin manager.</translation>
+    </message>
+    <message>
+        <source>--manager wants a name, not an empty one</source>
+        <translation>--manager trenger et navn, ikke et tomt</translation>
+    </message>
+    <message>
+        <source>two rows are named &quot;%1&quot;</source>
+        <translation>to rader heter «%1»</translation>
+    </message>
+    <message>
+        <source>--replay cannot be combined with --%1: the code fixes it</source>
+        <translation>--replay kan ikke brukes sammen med --%1: koden fastsetter det</translation>
+    </message>
+    <message>
+        <source>--seed and --words both give the seed; give one</source>
+        <translation>--seed og --words gir begge frøet; bruk bare én av dem</translation>
+    </message>
+    <message>
+        <source>--words wants words, not an empty text</source>
+        <translation>--words trenger ord, ikke en tom tekst</translation>
+    </message>
+    <message>
+        <source>--count %1 is fewer than the %2 managers named</source>
+        <translation>--count %1 er færre enn de %2 navngitte managerne</translation>
+    </message>
+    <message>
+        <source>cannot replay %1: %2</source>
+        <translation>kan ikke trekke %1 på nytt: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the code is for %n manager(s), not %1</source>
+        <translation>
+            <numerusform>koden gjelder %n manager, ikke %1</numerusform>
+            <numerusform>koden gjelder %n managere, ikke %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n club(s) to draw from, fewer than the %1 rows</source>
+        <translation>
+            <numerusform>bare %n lag å trekke fra, færre enn de %1 radene</numerusform>
+            <numerusform>bare %n lag å trekke fra, færre enn de %1 radene</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LeagueText</name>
+    <message>
+        <source>Manager %1</source>
+        <translation>Manager %1</translation>
+    </message>
+    <message>
+        <source>Code: %1</source>
+        <extracomment>Last line of a copied or printed result</extracomment>
+        <translation>Kode: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4</source>
+        <extracomment>Copied result: manager, club, division line, nation</extracomment>
+        <translation>%1: %2 (%3), %4</translation>
+    </message>
+</context>
+<context>
+    <name>LeaveOutList</name>
+    <message>
+        <source>Line %1 of %2 is not &quot;Nation&quot;,&quot;Club&quot;</source>
+        <translation>Linje %1 i %2 er ikke &quot;Nasjon&quot;,&quot;Lag&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>Kan ikke opprette mappa %1</translation>
+    </message>
 </context>
 <context>
     <name>ListCommand</name>
@@ -537,10 +634,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>nations or divisions.</source>
         <translation>nations eller divisions.</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>list what: nations or divisions?</source>

@@ -2,6 +2,7 @@
 #include "drawcode.h"
 
 #include <QCryptographicHash>
+#include <QStringEncoder>
 
 #include <array>
 #include <optional>
@@ -270,19 +271,29 @@ DecodedCode DrawCode::decode(const QString& text) {
 }
 
 std::uint16_t catalogueFingerprint(const Catalogue& catalogue) {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const Club& club : catalogue.clubs) {
+    // Every club into one buffer, hashed at once: far cheaper than a hash
+    // call and a conversion for each field.
+    QByteArray bytes;
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    const auto addText = [&](const QString& text) {
+        const qsizetype at = bytes.size();
+        bytes.resize(at + utf8.requiredSpace(text.size()) + 1);
+        char* end = utf8.appendToBuffer(bytes.data() + at, text);
         // Each text ends in a zero byte, which no text holds, so texts
         // cannot trade characters and hash alike.
-        for (const QString* text : {&club.nation, &club.division, &club.divisionSuffix})
-            hash.addData(text->toUtf8().append('\0'));
+        *end++ = '\0';
+        bytes.resize(end - bytes.data());
+    };
+    bytes.reserve(static_cast<qsizetype>(catalogue.clubs.size()) * 64);
+    for (const Club& club : catalogue.clubs) {
+        addText(club.nation);
+        addText(club.division);
+        addText(club.divisionSuffix);
         const auto flag = static_cast<std::uint16_t>(club.databaseFlag);
-        const std::array<char, 2> flagBytes{static_cast<char>(flag >> 8),
-                                            static_cast<char>(flag & 0xFF)};
-        hash.addData(QByteArrayView(flagBytes.data(), 2));
-        hash.addData(club.name.toUtf8().append('\0'));
+        bytes.append(static_cast<char>(flag >> 8)).append(static_cast<char>(flag & 0xFF));
+        addText(club.name);
     }
-    const QByteArray digest = hash.result();
+    const QByteArray digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     return static_cast<std::uint16_t>((static_cast<unsigned char>(digest[0]) << 8) |
                                       static_cast<unsigned char>(digest[1]));
 }

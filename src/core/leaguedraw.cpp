@@ -63,10 +63,13 @@ LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows&
         return result;
     }
     const CandidatePool left = poolLeftIn(pool, leaveOut, kept);
-    result.outlook = drawOutlook(left, result.rowsToDraw);
-    if (!result.drawn())
-        return result;
     std::vector<Club> drawn = drawClubs(left, result.rowsToDraw, random);
+    if (drawn.empty()) {
+        result.outlook = drawOutlook(left, result.rowsToDraw);
+        return result;
+    }
+    // Found by drawClubs() already; not counted twice.
+    result.outlook = {DrawOutlook::Shortfall::None, -1};
     auto next = drawn.begin();
     for (int row = 0; row < rowCount; ++row) {
         const auto keptRow = kept.find(row);
@@ -183,6 +186,11 @@ QString LeagueText::managerName(const QStringList& managers, int row) {
     return tr("Manager %1").arg(row + 1);
 }
 
+QString LeagueText::codeLine(const QString& code) {
+    //: Last line of a copied or printed result
+    return tr("Code: %1").arg(code);
+}
+
 QString resultText(const QStringList& managers, const std::vector<Club>& clubs,
                    const QString& code) {
     QString text;
@@ -194,8 +202,7 @@ QString resultText(const QStringList& managers, const std::vector<Club>& clubs,
                          club.nation) +
                 u'\n';
     }
-    //: Last line of a copied or printed result
-    text += LeagueText::tr("Code: %1").arg(code) + u'\n';
+    text += LeagueText::codeLine(code) + u'\n';
     return text;
 }
 

@@ -28,8 +28,10 @@ int clubsLeftIn(const CandidatePool& pool, const LeaveOutList& leaveOut);
 
 struct LeagueResult {
     std::vector<Club> clubs; // one per row; empty when there is a shortfall
-    DrawOutlook outlook;     // of the clubs the rows not kept are drawn from
-    int rowsToDraw = 0;      // the rows not kept
+    // Of the clubs the rows not kept are drawn from; `available` is counted
+    // for a shortfall only (clubsLeftIn() counts for the window).
+    DrawOutlook outlook;
+    int rowsToDraw = 0; // the rows not kept
 
     bool drawn() const { return outlook.shortfall == DrawOutlook::Shortfall::None; }
 };
@@ -89,6 +91,8 @@ class LeagueText {
 public:
     // A row's name; an unnamed row is "Manager N".
     static QString managerName(const QStringList& managers, int row);
+    // "Code: …", the last line of a printed or copied result.
+    static QString codeLine(const QString& code);
 };
 
 // "Copy the result": one line per row with its manager, club, division line

@@ -106,12 +106,16 @@ bool LeaveOutList::remove(const ClubIdentity& identity) {
 }
 
 std::vector<int> LeaveOutList::notFound(const Catalogue& catalogue) const {
-    QSet<ClubIdentity> known;
-    for (const Club& club : catalogue.clubs)
-        known.insert(clubIdentity(club));
+    // The list is the smaller: look each club up in it, not the other way.
+    QSet<ClubIdentity> unseen(m_lines.begin(), m_lines.end());
+    for (const Club& club : catalogue.clubs) {
+        if (unseen.isEmpty())
+            break;
+        unseen.remove(clubIdentity(club));
+    }
     std::vector<int> lines;
     for (int i = 0; i < count(); ++i) {
-        if (!known.contains(m_lines[static_cast<std::size_t>(i)]))
+        if (unseen.contains(m_lines[static_cast<std::size_t>(i)]))
             lines.push_back(i);
     }
     return lines;
