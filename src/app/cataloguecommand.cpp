@@ -24,9 +24,15 @@ QString madeFolder(const QString& folder) {
     return error ? QString::fromLocal8Bit(error.message()) : QString();
 }
 
+// What the catalogue command is asked for.
+struct CatalogueOptions {
+    bool copy = false;
+    bool force = false;
+};
+
 // `clubdraw catalogue [--copy [--force]]`: where the catalogue in use is,
 // and a copy of it for the user to edit.
-class CatalogueCommand final : public Command {
+class CatalogueCommand final : public CommandWith<CatalogueOptions> {
     Q_DECLARE_TR_FUNCTIONS(CatalogueCommand)
 
 public:
@@ -62,7 +68,6 @@ public:
                "--copy puts a copy of it in your data folder, to edit; from then on the window\n"
                "and every command read your copy."));
 #endif
-        parser.addPositionalArgument(name(), tr("Show or copy the catalogue."));
         parser.addOptions(
             {described(m_copy,
                        tr("Copy the catalogue in use into your data folder and print the copy's "
@@ -71,17 +76,27 @@ public:
                        tr("With --copy: replace a copy you already have (your edits are lost)."))});
     }
 
-    int run(const QCommandLineParser& parsed, const QStringList& arguments,
-            const CommonArguments& common, const Console& console) const override {
-        if (!arguments.isEmpty())
-            return console.wrongArguments(tr("unexpected argument '%1'").arg(arguments.first()));
-        const bool copy = parsed.isSet(m_copy);
-        const bool force = parsed.isSet(m_force);
-        if (force && !copy)
-            return console.wrongArguments(tr("--force goes with --copy"));
-        if (copy)
-            return copyCatalogue(common, force, console);
-        const std::optional<CatalogueFile> inUse = findCatalogue(common, console);
+    std::vector<PositionalArgument> positionalArguments() const override {
+        return {{name(), tr("Show or copy the catalogue."), {}}};
+    }
+
+protected:
+    std::optional<CatalogueOptions> readOptions(const Invocation& invocation,
+                                                const Console& console) const override {
+        const CatalogueOptions options{invocation.parsed.isSet(m_copy),
+                                       invocation.parsed.isSet(m_force)};
+        if (options.force && !options.copy) {
+            console.wrongArguments(tr("--force goes with --copy"));
+            return std::nullopt;
+        }
+        return options;
+    }
+
+    int act(const CatalogueOptions& options, const CommonArguments& common,
+            const Console& console) const override {
+        if (options.copy)
+            return copyCatalogue(common, options.force, console);
+        const std::optional<CatalogueFile> inUse = regularCatalogueFileOrReport(common, console);
         if (!inUse)
             return exitStatus::failure;
         console.out() << printable(shownPath(inUse->path)) << '\n';
@@ -97,7 +112,8 @@ private:
         // --force may replace a broken copy of one's own, so it takes the
         // copy as it lies; without it, a broken copy is the error to report.
         const std::optional<CatalogueFile> inUse =
-            force ? locateCatalogue(common, console) : findCatalogue(common, console);
+            force ? cataloguePlaceOrReport(common, console)
+                  : regularCatalogueFileOrReport(common, console);
         if (!inUse)
             return exitStatus::failure;
         if (inUse->origin == CatalogueOrigin::BesideProgram)

@@ -21,10 +21,13 @@ int clubCount(const CandidatePool& pool) {
     return static_cast<int>(differentClubs(pool).size());
 }
 
-// `clubdraw list nations|divisions`: what --nation and --division take.
-enum class Listing { Nations, Divisions };
+// What a listing is asked for.
+struct ListOptions {
+    enum class Listing { Nations, Divisions } listing;
+};
 
-class ListCommand final : public ClubsCommand<Listing> {
+// `clubdraw list nations|divisions`: what --nation and --division take.
+class ListCommand final : public CommandWith<ListOptions> {
     Q_DECLARE_TR_FUNCTIONS(ListCommand)
 
 public:
@@ -36,19 +39,18 @@ public:
         parser.setApplicationDescription(
             tr("Prints the nations or divisions that can be drawn, as --nation and\n"
                "--division take them, with their numbers of clubs."));
-        parser.addPositionalArgument(name(), tr("List what can be drawn."));
-        parser.addPositionalArgument(QStringLiteral("what"), tr("nations or divisions."),
-                                     QStringLiteral("nations|divisions"));
+    }
+
+    std::vector<PositionalArgument> positionalArguments() const override {
+        return {{name(), tr("List what can be drawn."), {}},
+                {QStringLiteral("what"), tr("nations or divisions."),
+                 QStringLiteral("nations|divisions")}};
     }
 
 protected:
-    std::optional<Listing> readOptions(const QCommandLineParser&, const QStringList& arguments,
-                                       const Console& console) const override {
-        const QString what = arguments.value(0);
-        if (arguments.size() > 1) {
-            console.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
-            return std::nullopt;
-        }
+    std::optional<ListOptions> readOptions(const Invocation& invocation,
+                                           const Console& console) const override {
+        const QString what = invocation.arguments.value(0);
         const QStringList words{QStringLiteral("nations"), QStringLiteral("divisions")};
         if (what.isEmpty()) {
             console.wrongArguments(tr("list what: nations or divisions?"));
@@ -59,13 +61,17 @@ protected:
                                        .arg(what, didYouMean(nearestName(what, words))));
             return std::nullopt;
         }
-        return what == words.first() ? Listing::Nations : Listing::Divisions;
+        return ListOptions{what == words.first() ? ListOptions::Listing::Nations
+                                                 : ListOptions::Listing::Divisions};
     }
 
-    int act(const Listing& listing, const LoadedCatalogue& loaded,
+    int act(const ListOptions& options, const CommonArguments& common,
             const Console& console) const override {
-        printTable(listing == Listing::Nations ? nations(loaded.catalogue)
-                                               : divisions(loaded.catalogue),
+        const std::optional<LoadedCatalogue> loaded = loadCatalogueOrReport(common, console);
+        if (!loaded)
+            return exitStatus::failure;
+        printTable(options.listing == ListOptions::Listing::Nations ? nations(loaded->catalogue)
+                                                                    : divisions(loaded->catalogue),
                    console.out());
         return exitStatus::success;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "revealschedule.h"
 
+#include "drawnclubs.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -49,10 +51,9 @@ int RevealSchedule::waitMs() const {
 }
 
 bool takeDraw(CandidatePool&& found, CandidatePool& windowPool, RevealSchedule& schedule) {
-    const int count = found.count();
-    if (count >= 1)
+    const bool draws = drawOutlook(found, 1).shortfall == DrawOutlook::Shortfall::None;
+    if (!found.isEmpty())
         windowPool = std::move(found);
-    const bool draws = count >= minimumDrawSize;
     if (draws)
         schedule.start();
     else
