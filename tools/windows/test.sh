@@ -220,12 +220,13 @@ check "--language nb changes the window ($(differ "$out/main_window_en.png" "$ou
 check "LANGUAGE=nb gives the same window as --language nb" \
   test "$(differ "$out/main_window_nb.png" "$work/language_variable.png")" = 0
 
-# Extras > Language > Norsk bokmål, by keyboard: Alt, then the menus.
+# Extras > Language > Norsk bokmål, by keyboard: Alt, then the menus
+# (Language follows Several managers…).
 (cd "$portable" && wine ./clubdraw.exe) >>"$out/language.log" 2>&1 &
 program=$!
 main=$(window "Clubdraw for Championship Manager 99/00")
 sleep 2
-xdotool key --window "$main" --delay 300 alt Right Down Right
+xdotool key --window "$main" --delay 300 alt Right Down Down Right
 sleep 1
 import -window root "$out/language_menu.png"
 xdotool key --window "$main" --delay 300 Down Down Return
