@@ -137,7 +137,7 @@ void timeNationPool(const Catalogue& catalogue) {
 void timeLeagueDraw(const Catalogue& catalogue) {
     LeaveOutList leaveOut;
     for (int i = 0; i < 1000; ++i)
-        leaveOut.add(catalogue.clubs[static_cast<std::size_t>(i * 30)]);
+        leaveOut.add(catalogue.clubs[static_cast<std::size_t>(i) * 30]);
     NationTicks all{};
     all.fill(true);
     const LeagueRequest request{seedFromWords(QStringLiteral("Round 1, 10 December")),
