@@ -711,6 +711,13 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     </message>
 </context>
 <context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>kan ikke skrive utdataene: %1</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>the window needs a graphical session, and none could be opened; the commands work without one (%1 --help)</source>
