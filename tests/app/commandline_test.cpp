@@ -344,6 +344,34 @@ TEST(CommandLine, catalogueShowsTheOneInUseAndCopyMakesTheUsersOwn) {
     EXPECT_EQ(contentsOf(user), shipped);
 }
 
+// A copy is made only where it would be read, and only of a catalogue
+// with clubs.
+TEST(CommandLine, copyTakesOnlyACatalogueThatWouldBeUsed) {
+    const ScratchDataFolders data;
+    const ProgramFolder bare;
+    const QString good = catalogueFolder().file();
+    const QString noClubs = ScratchDataFolders::put(data.systemFolder(), "\r\n");
+    const QString brokenFile = bare.path() + QStringLiteral("/broken.txt");
+    QFile broken(brokenFile);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("A,B,C,0") == 7);
+    broken.close();
+    const struct {
+        QString programFolder, source;
+        int status;
+    } rows[] = {{catalogueFolder().path(), good, 1}, // the one beside the program comes first
+                {bare.path(), QStringLiteral("/dev/null"), 1},
+                {bare.path(), noClubs, 1},
+                {bare.path(), brokenFile, 1},
+                {bare.path(), good, 0}};
+    for (const auto& row : rows) {
+        const Outcome o = run({QStringLiteral("--catalogue"), row.source,
+                               QStringLiteral("catalogue"), QStringLiteral("--copy")},
+                              row.programFolder);
+        EXPECT_EQ(o.status, row.status) << row.source.toStdString() << o.err.toStdString();
+        EXPECT_EQ(QFileInfo::exists(Catalogue::pathIn(data.userFolder())), row.status == 0);
+    }
+}
+
 TEST(CommandLine, copyIntoAFolderThatCannotBeMadeFailsClearly) {
     const ScratchDataFolders data;
     const ProgramFolder program;
