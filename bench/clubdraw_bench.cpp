@@ -3,6 +3,7 @@
 // division window on it, and the
 // reveal from the click to the bold result, beside the 2253 ms the schedule
 // asks for; and how long a large file of random bytes takes to be refused.
+#include "app/commandline.h"
 #include "core/catalogue.h"
 #include "core/cataloguecheck.h"
 #include "core/leaguedraw.h"
@@ -25,6 +26,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
 
 #include <algorithm>
@@ -179,6 +181,29 @@ void timeLeagueDraw(const Catalogue& catalogue) {
                 static_cast<long long>(code.size()));
 }
 
+// `clubdraw list divisions` on the catalogue at `path`, output and all.
+void timeListDivisions(const QString& path) {
+    std::vector<double> ms;
+    qsizetype lines = 0;
+    for (int run = 0; run < 5; ++run) {
+        QString output;
+        QString errors;
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        QElapsedTimer clock;
+        clock.start();
+        if (runConsole({QStringLiteral("clubdraw"), QStringLiteral("list"),
+                        QStringLiteral("divisions"), QStringLiteral("--catalogue"), path},
+                       QString(), out, err) != 0)
+            qFatal("list divisions failed: %s", qPrintable(errors));
+        out.flush();
+        ms.push_back(clock.nsecsElapsed() / 1e6);
+        lines = output.count(u'\n');
+    }
+    std::printf("list divisions, %lld divisions: median %.1f ms, best %.1f ms of 5\n",
+                static_cast<long long>(lines), median(ms), *std::min_element(ms.begin(), ms.end()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -193,6 +218,7 @@ int main(int argc, char** argv) {
     timeNationPool(catalogue);
     timeLeagueDraw(catalogue);
     timeCheck(path);
+    timeListDivisions(path);
     loadRandomBytes(dir, 50 * 1024 * 1024);
     timeCheck(path);
 

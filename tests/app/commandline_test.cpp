@@ -147,6 +147,11 @@ TEST(CommandLine, onlyTheWindowTakesQtsOptionsAndADisplay) {
     } rows[] = {
         {{}, Route::Window},
         {{"--catalogue", "other.txt"}, Route::Window},
+        {{"--catalogue=other.txt"}, Route::Window},
+        {{"-catalogue=other.txt"}, Route::Window},
+        {{"--catalogue="}, Route::Window},
+        {{"--catalogue=other.txt", "draw"}, Route::Console},
+        {{"draw", "--catalogue", "other.txt"}, Route::Console},
         {{"-platform", "offscreen"}, Route::Window},
         {{"--help"}, Route::Console},
         {{"--catalogue", "other.txt", "draw"}, Route::Console},
@@ -166,10 +171,13 @@ TEST(CommandLine, theWindowReadsTheCatalogueItIsGiven) {
         return windowCatalogue(QStringList{QStringLiteral("clubdraw")} + args(arguments), err);
     };
     EXPECT_EQ(windowGets({}), QString());
-    EXPECT_EQ(windowGets({"--catalogue", "/tmp/mine.txt"}), QStringLiteral("/tmp/mine.txt"));
+    for (const Words& given :
+         {Words{"--catalogue", "/tmp/mine.txt"}, Words{"--catalogue=/tmp/mine.txt"}})
+        EXPECT_EQ(windowGets(given), QStringLiteral("/tmp/mine.txt"));
     EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(windowGets({"--catalogue="}), std::nullopt);
     EXPECT_EQ(windowGets({"-platform"}), std::nullopt);
-    EXPECT_TRUE(errors.startsWith(QStringLiteral("clubdraw: unknown option '-platform'")));
+    EXPECT_TRUE(errors.contains(QStringLiteral("clubdraw: unknown option '-platform'")));
 }
 
 QStringList clubsIn(const QString& out) {
@@ -356,6 +364,34 @@ TEST(CommandLine, catalogueShowsTheOneInUseAndCopyMakesTheUsersOwn) {
     EXPECT_EQ(beside.first, 1);
     EXPECT_TRUE(beside.second.contains(program.file())) << beside.second.toStdString();
     EXPECT_EQ(contentsOf(user), shipped);
+}
+
+// A copy is made only where it would be read, and only of a catalogue
+// with clubs.
+TEST(CommandLine, copyTakesOnlyACatalogueThatWouldBeUsed) {
+    const ScratchDataFolders data;
+    const ProgramFolder bare;
+    const QString good = catalogueFolder().file();
+    const QString noClubs = ScratchDataFolders::put(data.systemFolder(), "\r\n");
+    const QString brokenFile = bare.path() + QStringLiteral("/broken.txt");
+    QFile broken(brokenFile);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("A,B,C,0") == 7);
+    broken.close();
+    const struct {
+        QString programFolder, source;
+        int status;
+    } rows[] = {{catalogueFolder().path(), good, 1}, // the one beside the program comes first
+                {bare.path(), QStringLiteral("/dev/null"), 1},
+                {bare.path(), noClubs, 1},
+                {bare.path(), brokenFile, 1},
+                {bare.path(), good, 0}};
+    for (const auto& row : rows) {
+        const Outcome o = run({QStringLiteral("--catalogue"), row.source,
+                               QStringLiteral("catalogue"), QStringLiteral("--copy")},
+                              row.programFolder);
+        EXPECT_EQ(o.status, row.status) << row.source.toStdString() << o.err.toStdString();
+        EXPECT_EQ(QFileInfo::exists(Catalogue::pathIn(data.userFolder())), row.status == 0);
+    }
 }
 
 TEST(CommandLine, copyIntoAFolderThatCannotBeMadeFailsClearly) {
