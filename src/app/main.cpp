@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/consoleencoding.h"
 #include "app/exitstatus.h"
+#include "app/standardoutput.h"
 #include "app/startup.h"
 #include "core/translations.h"
 #include "core/version.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
     using namespace clubdraw;
+    holdClosedStandardStreams();
     // Wayland compositors match the window to its menu entry and icon by
     // the desktop file's id.
     QCoreApplication::setApplicationName(QString::fromLatin1(programName));
@@ -26,9 +28,11 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         installTranslations();
         [[maybe_unused]] const ConsoleEncoding encoding{};
-        QTextStream out(stdout);
+        StandardOutput out;
         QTextStream err(stderr);
-        return runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out, err);
+        const int status =
+            runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out.stream(), err);
+        return out.finish(status, err);
     }
 
     const std::unique_ptr<Application> application = openWindowApplication(argc, argv);
