@@ -3,6 +3,7 @@
 // division window and the window for several managers on it, and the
 // reveal from the click to the bold result, beside the 2253 ms the schedule
 // asks for; and how long a large file of random bytes takes to be refused.
+#include "app/commandline.h"
 #include "core/catalogue.h"
 #include "core/cataloguecheck.h"
 #include "core/leaguedraw.h"
@@ -28,6 +29,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
 
 #include <algorithm>
@@ -140,7 +142,7 @@ void timeNationPool(const Catalogue& catalogue) {
 void timeLeagueDraw(const Catalogue& catalogue) {
     LeaveOutList leaveOut;
     for (int i = 0; i < 1000; ++i)
-        leaveOut.add(catalogue.clubs[static_cast<std::size_t>(i * 30)]);
+        leaveOut.add(catalogue.clubs[static_cast<std::size_t>(i) * 30]);
     NationTicks all{};
     all.fill(true);
     const LeagueRequest request{seedFromWords(QStringLiteral("Round 1, 10 December")),
@@ -182,6 +184,29 @@ void timeLeagueDraw(const Catalogue& catalogue) {
                 static_cast<long long>(code.size()));
 }
 
+// `clubdraw list divisions` on the catalogue at `path`, output and all.
+void timeListDivisions(const QString& path) {
+    std::vector<double> ms;
+    qsizetype lines = 0;
+    for (int run = 0; run < 5; ++run) {
+        QString output;
+        QString errors;
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        QElapsedTimer clock;
+        clock.start();
+        if (runConsole({QStringLiteral("clubdraw"), QStringLiteral("list"),
+                        QStringLiteral("divisions"), QStringLiteral("--catalogue"), path},
+                       QString(), out, err) != 0)
+            qFatal("list divisions failed: %s", qPrintable(errors));
+        out.flush();
+        ms.push_back(clock.nsecsElapsed() / 1e6);
+        lines = output.count(u'\n');
+    }
+    std::printf("list divisions, %lld divisions: median %.1f ms, best %.1f ms of 5\n",
+                static_cast<long long>(lines), median(ms), *std::min_element(ms.begin(), ms.end()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -196,6 +221,7 @@ int main(int argc, char** argv) {
     timeNationPool(catalogue);
     timeLeagueDraw(catalogue);
     timeCheck(path);
+    timeListDivisions(path);
     loadRandomBytes(dir, 50 * 1024 * 1024);
     timeCheck(path);
 

@@ -94,7 +94,7 @@ void saveMissingCatalogueBox(const QString& file) {
         box->close();
     });
     try {
-        findCatalogue(QStringLiteral("/opt/clubdraw/bin"));
+        findRegularCatalogueFile(QStringLiteral("/opt/clubdraw/bin"));
         qFatal("a catalogue was found where none should be");
     } catch (const RunError& error) {
         ErrorBox::report(error);

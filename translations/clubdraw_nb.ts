@@ -224,6 +224,14 @@ and every command read your copy.</source>
 --copy legger en kopi av den i datamappen din, til redigering; fra da av leser
 vinduet og alle kommandoer kopien din.</translation>
     </message>
+    <message>
+        <source>%1 lies beside the program and is read before your own copy, so a copy would never be used; edit that file instead; nothing copied</source>
+        <translation>%1 ligger ved siden av programmet og leses før din egen kopi, så en kopi ville aldri blitt brukt; rediger den filen i stedet; ingenting ble kopiert</translation>
+    </message>
+    <message>
+        <source>%1; nothing copied</source>
+        <translation>%1; ingenting ble kopiert</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueLocation</name>
@@ -821,6 +829,13 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
             <numerusform>og %n til</numerusform>
             <numerusform>og %n til</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>kan ikke skrive utdataene: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "command.h"
 #include "exitstatus.h"
 
+#include "core/cataloguecheck.h"
 #include "core/printable.h"
 
 #include <QCommandLineParser>
@@ -120,6 +121,12 @@ private:
             return console.failure(tr("the catalogue in use, %1, lies beside the program "
                                       "and is the one to edit; nothing copied")
                                        .arg(shownPath(inUse->path)));
+        // Only the catalogue beside the program comes before one's own copy.
+        if (const QString beside = besideProgram(common.programFolder); !beside.isEmpty())
+            return console.failure(tr("%1 lies beside the program and is read before your own "
+                                      "copy, so a copy would never be used; edit that file "
+                                      "instead; nothing copied")
+                                       .arg(shownPath(beside)));
         const QFileInfo existing(target);
         QString source = inUse->path;
         if (inUse->origin == CatalogueOrigin::UserData) {
@@ -161,6 +168,10 @@ private:
         } catch (const RunError& error) {
             return console.failure(error.oneLine());
         }
+        // A copy that loads no clubs would stop every later draw.
+        if (const QString why = firstError(checkCatalogue(QByteArrayView(bytes)), source);
+            !why.isEmpty())
+            return console.failure(tr("%1; nothing copied").arg(why));
         const QString folder = QFileInfo(written).absolutePath();
         if (const QString why = madeFolder(folder); !why.isEmpty())
             return console.failure(
@@ -172,6 +183,30 @@ private:
                                        .arg(shownPath(written), file.errorString()));
         console.out() << printable(shownPath(written)) << '\n';
         return exitStatus::success;
+    }
+
+    // The catalogue beside the program, when one lies there; empty otherwise.
+    static QString besideProgram(const QString& programFolder) {
+        try {
+            const CatalogueFile found = findCataloguePlace(programFolder);
+            return found.origin == CatalogueOrigin::BesideProgram ? found.path : QString();
+        } catch (const RunError&) {
+            return {}; // none anywhere
+        }
+    }
+
+    // The first error `check` would report for the file, as it reports it;
+    // empty when there is none.
+    static QString firstError(const CheckReport& report, const QString& path) {
+        for (const CheckFinding& finding : report.findings) {
+            if (finding.kind != CheckFinding::Kind::Error)
+                continue;
+            QString where = shownPath(path);
+            if (finding.line > 0)
+                where += u':' + QString::number(finding.line);
+            return where + QStringLiteral(": ") + finding.text;
+        }
+        return {};
     }
 
     static QString installedCatalogue(const QString& programFolder) {

@@ -43,14 +43,15 @@ auto reported(const Console& console, Find find) -> std::optional<decltype(find(
 
 std::optional<CatalogueFile> cataloguePlaceOrReport(const CommonArguments& common,
                                                     const Console& console) {
-    return reported(console,
-                    [&] { return locateCatalogue(common.programFolder, common.givenCatalogue); });
+    return reported(
+        console, [&] { return findCataloguePlace(common.programFolder, common.givenCatalogue); });
 }
 
 std::optional<CatalogueFile> regularCatalogueFileOrReport(const CommonArguments& common,
                                                           const Console& console) {
-    return reported(console,
-                    [&] { return findCatalogue(common.programFolder, common.givenCatalogue); });
+    return reported(console, [&] {
+        return findRegularCatalogueFile(common.programFolder, common.givenCatalogue);
+    });
 }
 
 std::optional<LoadedCatalogue> loadCatalogueOrReport(const CommonArguments& common,

@@ -99,8 +99,8 @@ protected:
 };
 
 // The catalogue in use, as the commands report it. Each gives nothing after
-// saying why it cannot: the place where something lies, whatever it is (see
-// core's locateCatalogue()); a regular file there (see core's findCatalogue());
+// saying why it cannot: the place where something lies, whatever it is
+// (findCataloguePlace()); a regular file there (findRegularCatalogueFile());
 // that file loaded.
 std::optional<CatalogueFile> cataloguePlaceOrReport(const CommonArguments& common,
                                                     const Console& console);

@@ -255,11 +255,12 @@ private:
                 : tr("only %n club(s) to draw from; a draw needs at least two", nullptr, available);
         // The Minimum database may be what limits it.
         if (options.byNation && options.database == DatabaseType::Minimum) {
-            SeededRandomSource random(0);
-            const int normal =
-                drawLeague(buildNationPool(catalogue, options.ticks, DatabaseType::Normal),
-                           options.count, {}, leaveOut, random)
-                    .outlook.available;
+            const CandidatePool normalPool =
+                buildNationPool(catalogue, options.ticks, DatabaseType::Normal);
+            // Counted as the draw counts: entries for one club, clubs for more.
+            const int normal = options.count == 1 && leaveOut.isEmpty()
+                                   ? drawOutlook(normalPool, 1).available
+                                   : clubsLeftIn(normalPool, leaveOut);
             if (normal > available)
                 message += tr("; with --normal there are %n", nullptr, normal);
         }

@@ -10,6 +10,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -96,14 +98,33 @@ private:
         return rows;
     }
 
+    // One pass over the clubs: a club counts once in each of its divisions.
     static Rows divisions(const Catalogue& catalogue) {
-        Rows rows;
         const DivisionList list = collectDivisions(catalogue);
+        QHash<DivisionKey, int> indexOf;
+        indexOf.reserve(list.count());
+        for (int i = 0; i < list.count(); ++i)
+            indexOf.insert(list.at(i).key, i);
+        std::vector<int> clubs(list.entries.size(), 0);
+        QSet<std::pair<int, ClubIdentity>> counted;
+        counted.reserve(catalogue.count());
+        for (const Club& club : catalogue.clubs) {
+            const int division = indexOf.value(DivisionKey{club.nation, club.division});
+            const qsizetype before = counted.size();
+            counted.insert({division, clubIdentity(club)});
+            if (counted.size() > before)
+                ++clubs[static_cast<std::size_t>(division)];
+        }
+        // Few counts recur over many divisions; each is worded once.
+        QHash<int, QString> worded;
+        Rows rows;
+        rows.reserve(list.entries.size());
         for (int i = 0; i < list.count(); ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            rows.emplace_back(list.entries[at].label,
-                              tr("%n club(s)", nullptr,
-                                 clubCount(buildDivisionPool(catalogue, {list.entries[at].key}))));
+            const int count = clubs[static_cast<std::size_t>(i)];
+            auto words = worded.find(count);
+            if (words == worded.end())
+                words = worded.insert(count, tr("%n club(s)", nullptr, count));
+            rows.emplace_back(list.at(i).label, *words);
         }
         return rows;
     }

@@ -3,6 +3,7 @@
 #include "app/consoleencoding.h"
 #include "app/consolelessoutput.h"
 #include "app/exitstatus.h"
+#include "app/standardoutput.h"
 #include "app/startup.h"
 #include "core/languagechoice.h"
 #include "core/translations.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char** argv) {
     using namespace clubdraw;
+    holdClosedStandardStreams();
     // Wayland compositors match the window to its menu entry and icon by
     // the desktop file's id.
     QCoreApplication::setApplicationName(QString::fromLatin1(programName));
@@ -43,9 +45,11 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         installTranslations(languages);
         [[maybe_unused]] const ConsoleEncoding encoding{};
-        QTextStream out(stdout);
+        StandardOutput out;
         QTextStream err(stderr);
-        return runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out, err);
+        const int status =
+            runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out.stream(), err);
+        return out.finish(status, err);
     }
 
     const std::unique_ptr<Application> application = openWindowApplication(argc, argv);

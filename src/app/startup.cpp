@@ -64,7 +64,7 @@ std::unique_ptr<Application> openWindowApplication(int& argc, char** argv) {
 std::unique_ptr<MainWindow> startUp(const QString& programFolder, const QString& givenCatalogue) {
     try {
         auto random = std::make_unique<ClockRandomSource>();
-        const QString path = findCatalogue(programFolder, givenCatalogue).path;
+        const QString path = findRegularCatalogueFile(programFolder, givenCatalogue).path;
         Catalogue catalogue = Catalogue::load(path);
         // It loads, but every draw would silently find nothing.
         if (catalogue.clubs.empty())

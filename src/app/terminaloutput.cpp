@@ -17,11 +17,15 @@ namespace clubdraw {
 
 void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStream& out,
                 const char* indent) {
+    std::vector<QString> names;
+    names.reserve(rows.size());
     qsizetype width = 0;
-    for (const auto& row : rows)
-        width = std::max(width, printable(row.first).size());
-    for (const auto& [name, counts] : rows)
-        out << indent << printable(name).leftJustified(width) << "  " << counts << '\n';
+    for (const auto& row : rows) {
+        names.push_back(printable(row.first));
+        width = std::max(width, names.back().size());
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out << indent << names[i].leftJustified(width) << "  " << rows[i].second << '\n';
 }
 
 void printClubs(const std::vector<Club>& clubs, bool asJson, QTextStream& out,

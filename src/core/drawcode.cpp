@@ -230,7 +230,7 @@ QString DrawCode::encode() const {
     std::vector<bool> bits = all.bits();
     const std::uint32_t check = checkOf(bits);
     for (int i = 0; i < checkBits; ++i)
-        bits[static_cast<std::size_t>(versionBits + i)] =
+        bits[static_cast<std::size_t>(versionBits) + static_cast<std::size_t>(i)] =
             ((check >> (checkBits - 1 - i)) & 1U) != 0;
 
     QString text;
@@ -255,7 +255,7 @@ DecodedCode DrawCode::decode(const QString& text) {
         for (int i = charBits - 1; i >= 0; --i)
             bits.push_back(((*value >> i) & 1) != 0);
     }
-    if (bits.size() < static_cast<std::size_t>(versionBits + checkBits))
+    if (bits.size() < static_cast<std::size_t>(versionBits) + checkBits)
         return {CodeProblem::Mistyped, {}};
     BitReader frame(bits);
     DrawCode code;

@@ -73,7 +73,10 @@ LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows&
     auto next = drawn.begin();
     for (int row = 0; row < rowCount; ++row) {
         const auto keptRow = kept.find(row);
-        result.clubs.push_back(keptRow != kept.end() ? keptRow->second : std::move(*next++));
+        if (keptRow != kept.end())
+            result.clubs.push_back(keptRow->second);
+        else
+            result.clubs.push_back(std::move(*next++));
     }
     return result;
 }
