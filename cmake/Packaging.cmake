@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installation layout and the Debian package.
 #
-# Every install rule of the project stands here, in this one place, and
-# nowhere else: the program, its catalogue, the desktop entry, icon,
-# metainfo, man page, changelog, copyright and lintian overrides.
+# Every install rule of the Linux build stands here: the program, its
+# catalogue, the desktop entry, icon, metainfo, man page, changelog,
+# copyright and lintian overrides. The Windows build's stand in
+# cmake/Windows.cmake; both Windows downloads are made from the tree they
+# lay out (tools/windows/package.sh), never from a list of their own.
 #
 # The program goes to bin/, its catalogue to share/clubdraw/, where the
 # program looks for it (see CLUBDRAW_DATA_FROM_PROGRAM in src/). A package

@@ -11,6 +11,13 @@
 enable_language(RC)
 include(GNUInstallDirs)
 
+# The same program from every build of a commit, wherever it is built: no
+# link time in the PE header, no build folder in the code.
+target_link_options(clubdraw_build_options INTERFACE -Wl,--no-insert-timestamp)
+target_compile_options(clubdraw_build_options INTERFACE
+                       -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+                       -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+
 # The icon, made from the one SVG the Linux desktop uses.
 find_program(CLUBDRAW_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(CLUBDRAW_IM_CONVERT convert REQUIRED)

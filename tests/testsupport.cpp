@@ -122,7 +122,8 @@ QByteArray generatedCatalogue(int count, const QString& nation, int divisions) {
 }
 
 void installTestLanguage() {
-    installTranslations(QLocale(QString::fromLocal8Bit(qgetenv("CLUBDRAW_TEST_LANGUAGE"))));
+    installTranslations(
+        QLocale(QString::fromLocal8Bit(qgetenv("CLUBDRAW_TEST_LANGUAGE"))).uiLanguages());
 }
 
 SteadyClock racingClock() {

@@ -24,8 +24,46 @@ packages=(
   xvfb xauth imagemagick
 )
 
-# Other scripts name what they need on top of this (tools/windows/bootstrap.sh).
+# Other scripts name what they need on top of this (tools/windows/bootstrap.sh);
+# --deb-src first also lets apt-get source fetch Debian's sources.
+deb_src=no
+if [ "${1:-}" = "--deb-src" ]; then
+  deb_src=yes
+  shift
+fi
 packages+=("$@")
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+
+# A deb-src entry made from the machine's own Debian entries (those of its
+# release), so no host is named here.
+if [ "$deb_src" = yes ] &&
+  ! grep -rqsE '^[[:space:]]*(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+  codename=$(. /etc/os-release && echo "${VERSION_CODENAME}")
+  tmp=$(mktemp)
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] || continue
+    # deb822 stanzas of this release, with their type turned into deb-src.
+    awk -v codename="$codename" '
+      BEGIN { RS = ""; ORS = "\n\n" }
+      /(^|\n)Types:[^\n]*deb/ && $0 ~ ("(^|\n)Suites:[^\n]*" codename) {
+        sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print
+      }' "$f" >>"$tmp"
+  done
+  if [ -s "$tmp" ]; then
+    $sudo install -m 644 "$tmp" /etc/apt/sources.list.d/clubdraw-deb-src.sources
+  fi
+  if [ -f /etc/apt/sources.list ]; then
+    grep -E "^[[:space:]]*deb[[:space:]].*[[:space:]]$codename" /etc/apt/sources.list |
+      sed -E 's/^[[:space:]]*deb[[:space:]]/deb-src /' >"$tmp" || true
+    if [ -s "$tmp" ]; then
+      $sudo install -m 644 "$tmp" /etc/apt/sources.list.d/clubdraw-deb-src.list
+    fi
+  fi
+  rm -f "$tmp"
+  $sudo apt-get update -qq
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -36,8 +74,6 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

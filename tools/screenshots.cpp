@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the README's pictures of both draw windows after a draw, from the
 // shipped catalogue and with a fixed result, so they come out the same on
-// every run, then the two credit windows and the error box of a missing
-// catalogue: clubdraw_screenshots CATALOGUE OUTPUT_FOLDER
+// every run, then a league night of four managers, the two credit windows
+// and the error box of a missing catalogue:
+// clubdraw_screenshots CATALOGUE OUTPUT_FOLDER
 #include "core/catalogue.h"
 #include "core/cataloguelocation.h"
 #include "core/runerror.h"
@@ -12,6 +13,7 @@
 #include "gui/divisionwindow.h"
 #include "gui/errorbox.h"
 #include "gui/mainwindow.h"
+#include "gui/managerswindow.h"
 #include "gui/resultpanel.h"
 #include "gui/thankswindow.h"
 
@@ -20,10 +22,14 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -88,11 +94,43 @@ void saveMissingCatalogueBox(const QString& file) {
         box->close();
     });
     try {
-        findCatalogue(QStringLiteral("/opt/clubdraw/bin"));
+        findRegularCatalogueFile(QStringLiteral("/opt/clubdraw/bin"));
         qFatal("a catalogue was found where none should be");
     } catch (const RunError& error) {
         ErrorBox::report(error);
     }
+}
+
+// Four managers draw from the main window's nations with agreed words, so
+// the clubs are the same on every run; then the second keeps his club and
+// the others draw again.
+void saveLeagueNight(MainWindow& window, const QString& file) {
+    child<QAction>(&window, "severalManagersAction")->trigger();
+    ManagersWindow* league = window.managersWindow();
+    if (!QTest::qWaitForWindowExposed(league))
+        qFatal("the window for several managers did not show");
+    auto* table = child<QTableWidget>(league, "managersTable");
+    const auto press = [league](const char* button) {
+        QTest::mouseClick(child<QPushButton>(league, button), Qt::LeftButton);
+    };
+    press("addManagerButton");
+    press("addManagerButton");
+    const char* names[] = {"Kari", "Ola", "Ingrid", "Lars"};
+    for (int row = 0; row < 4; ++row)
+        table->item(row, 0)->setText(QString::fromUtf8(names[row]));
+    auto* words = child<QLineEdit>(league, "agreedWordsEdit");
+    words->setText(QStringLiteral("Round 1, 10 December"));
+    press("drawButton");
+    press("skipButton");
+    table->item(1, 3)->setCheckState(Qt::Checked);
+    words->setText(QStringLiteral("Round 2, 17 December"));
+    QSignalSpy landed(league, &ManagersWindow::revealFinished);
+    press("drawAgainButton");
+    if (!landed.wait(30000))
+        qFatal("the league's reveal did not land");
+    table->setCurrentCell(1, 0);
+    table->setFocus();
+    save(league, file);
 }
 
 } // namespace
@@ -105,6 +143,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[2]));
+    // No list of clubs left out but the picture's own (none).
+    const QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(userData.path()));
     auto* random = new FixedPick;
     // A clock that races ahead: the reveal lands at once.
     SteadyClock racing = [now = std::int64_t{0}]() mutable { return now += 1000; };
@@ -136,6 +177,8 @@ int main(int argc, char** argv) {
     }
     drawAndSave(divisions, *random, QStringLiteral("Pescara"),
                 out.filePath(QStringLiteral("division_window.png")));
+
+    saveLeagueNight(window, out.filePath(QStringLiteral("several_managers.png")));
 
     child<QAction>(&window, "aboutAction")->trigger();
     save(window.aboutWindow(), out.filePath(QStringLiteral("about_window.png")));

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the README's screenshots on a real X server (Xvfb), as users see
 # the windows: both draw windows at scale 1 and at the desktop scales 1.5
-# and 2, in English, and every window and the error box in Norwegian at
-# scale 1 (*_nb.png):
+# and 2, in English, the window for several managers in English, and every
+# window and the error box in Norwegian at scale 1 (*_nb.png):
 # bash tools/screenshots.sh [BUILD_DIR] [OUTPUT_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,8 +25,9 @@ shoot() {
   for f in "$@"; do mv "$tmp/$f.png" "$out/$f$suffix.png"; done
   rm -rf "$tmp"
 }
-LANGUAGE=C LC_ALL=C shoot "" main_window division_window
-LANGUAGE=nb LC_ALL=C.UTF-8 shoot _nb main_window division_window about_window thanks_window error_box
+LANGUAGE=C LC_ALL=C shoot "" main_window division_window several_managers
+LANGUAGE=nb LC_ALL=C.UTF-8 shoot _nb main_window division_window several_managers about_window \
+  thanks_window error_box
 for scale in 1.5 2; do
   LANGUAGE=C LC_ALL=C QT_SCALE_FACTOR=$scale shoot "@${scale}x" main_window division_window
 done

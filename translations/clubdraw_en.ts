@@ -95,6 +95,20 @@
             <numerusform>; with --normal there are %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>the code is for %n manager(s), not %1</source>
+        <translation>
+            <numerusform>the code is for %n manager, not %1</numerusform>
+            <numerusform>the code is for %n managers, not %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n club(s) to draw from, fewer than the %1 rows</source>
+        <translation>
+            <numerusform>only %n club to draw from, fewer than the %1 rows</numerusform>
+            <numerusform>only %n clubs to draw from, fewer than the %1 rows</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ListCommand</name>
@@ -113,6 +127,30 @@
         <translation>
             <numerusform>and %n more</numerusform>
             <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::ManagersWindow</name>
+    <message numerus="yes">
+        <source>%n club(s) to draw from, those left out not counted.</source>
+        <translation>
+            <numerusform>%n club to draw from, those left out not counted.</numerusform>
+            <numerusform>%n clubs to draw from, those left out not counted.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s)</source>
+        <translation>
+            <numerusform>%n club</numerusform>
+            <numerusform>%n clubs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manager(s)</source>
+        <translation>
+            <numerusform>%n manager</numerusform>
+            <numerusform>%n managers</numerusform>
         </translation>
     </message>
 </context>

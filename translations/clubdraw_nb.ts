@@ -156,10 +156,6 @@
         <translation>Med --copy: erstatt en kopi du allerede har (endringene dine går tapt).</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
-    </message>
-    <message>
         <source>--force goes with --copy</source>
         <translation>--force brukes sammen med --copy</translation>
     </message>
@@ -241,6 +237,14 @@ and every command read your copy.</source>
 --copy legger en kopi av den i datamappen din, til redigering; fra da av leser
 vinduet og alle kommandoer kopien din.</translation>
     </message>
+    <message>
+        <source>%1 lies beside the program and is read before your own copy, so a copy would never be used; edit that file instead; nothing copied</source>
+        <translation>%1 ligger ved siden av programmet og leses før din egen kopi, så en kopi ville aldri blitt brukt; rediger den filen i stedet; ingenting ble kopiert</translation>
+    </message>
+    <message>
+        <source>%1; nothing copied</source>
+        <translation>%1; ingenting ble kopiert</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueLocation</name>
@@ -309,10 +313,6 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
     <message>
         <source>List at most N findings (100 by default, 0 for all); the summary counts them all.</source>
         <translation>List opp høyst N funn (100 som standard, 0 for alle); oppsummeringen teller alle.</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>give the catalogue as FILE or with --catalogue, not both</source>
@@ -447,6 +447,37 @@ vinduet; kommandoene virker uten det:
         <source>unknown option &apos;%1&apos;</source>
         <translation>ukjent valg «%1»</translation>
     </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>uventet argument «%1»</translation>
+    </message>
+    <message>
+        <source>Speak English (en) or Norwegian Bokmål (nb) this time.</source>
+        <translation>Bruk engelsk (en) eller norsk bokmål (nb) denne gangen.</translation>
+    </message>
+    <message>
+        <source>--language wants en or nb, not &apos;%1&apos;</source>
+        <translation>--language krever en eller nb, ikke «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>DrawCode</name>
+    <message>
+        <source>The code is mistyped: its check does not match.</source>
+        <translation>Koden er skrevet feil: kontrollsifrene stemmer ikke.</translation>
+    </message>
+    <message>
+        <source>The code was made by a later version of the program.</source>
+        <translation>Koden er laget av en nyere versjon av programmet.</translation>
+    </message>
+    <message>
+        <source>The code was made with another catalogue.</source>
+        <translation>Koden er laget med en annen lagliste.</translation>
+    </message>
+    <message>
+        <source>The code was made with other clubs left out.</source>
+        <translation>Koden er laget med andre lag utelatt.</translation>
+    </message>
 </context>
 <context>
     <name>DrawCommand</name>
@@ -487,14 +518,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Make the draw repeatable: the same N and catalogue give the same clubs on every run.</source>
         <translation>Gjør trekningen reproduserbar: samme N og lagfil gir de samme lagene hver gang.</translation>
-    </message>
-    <message>
-        <source>Print the clubs as one JSON array.</source>
-        <translation>Skriv ut lagene som én JSON-tabell.</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>--division cannot be combined with --nation or --preset</source>
@@ -549,6 +572,96 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
             <numerusform>; med --normal er det %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Name a manager&apos;s row; each gets a different club. Repeatable; --count adds unnamed rows.</source>
+        <translation>Gi en managers rad et navn; hver får sitt eget lag. Kan gjentas; --count legger til rader uten navn.</translation>
+    </message>
+    <message>
+        <source>Derive the seed from words agreed before the draw, so anyone can repeat it and see it was not drawn again.</source>
+        <translation>Utled frøet fra ord dere ble enige om før trekningen, så hvem som helst kan gjenta den og se at den ikke ble trukket på nytt.</translation>
+    </message>
+    <message>
+        <source>Never draw the clubs this file lists, one &quot;Nation&quot;,&quot;Club&quot; a line, as the window keeps them.</source>
+        <translation>Trekk aldri lagene denne fila lister opp, ett &quot;Nation&quot;,&quot;Club&quot; per linje, slik vinduet lagrer dem.</translation>
+    </message>
+    <message>
+        <source>Draw again what a draw code fixes: the same clubs for the same rows.</source>
+        <translation>Trekk på nytt det en trekningskode fastsetter: de samme lagene til de samme radene.</translation>
+    </message>
+    <message>
+        <source>Print the clubs as one JSON array, each with the code and its manager.</source>
+        <translation>Skriv ut lagene som én JSON-tabell, hvert med koden og sin manager.</translation>
+    </message>
+    <message>
+        <source>--manager wants a name, not an empty one</source>
+        <translation>--manager trenger et navn, ikke et tomt</translation>
+    </message>
+    <message>
+        <source>two rows are named &quot;%1&quot;</source>
+        <translation>to rader heter «%1»</translation>
+    </message>
+    <message>
+        <source>--replay cannot be combined with --%1: the code fixes it</source>
+        <translation>--replay kan ikke brukes sammen med --%1: koden fastsetter det</translation>
+    </message>
+    <message>
+        <source>--seed and --words both give the seed; give one</source>
+        <translation>--seed og --words gir begge frøet; bruk bare én av dem</translation>
+    </message>
+    <message>
+        <source>--words wants words, not an empty text</source>
+        <translation>--words trenger ord, ikke en tom tekst</translation>
+    </message>
+    <message>
+        <source>--count %1 is fewer than the %2 managers named</source>
+        <translation>--count %1 er færre enn de %2 navngitte managerne</translation>
+    </message>
+    <message>
+        <source>cannot replay %1: %2</source>
+        <translation>kan ikke trekke %1 på nytt: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the code is for %n manager(s), not %1</source>
+        <translation>
+            <numerusform>koden gjelder %n manager, ikke %1</numerusform>
+            <numerusform>koden gjelder %n managere, ikke %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>only %n club(s) to draw from, fewer than the %1 rows</source>
+        <translation>
+            <numerusform>bare %n lag å trekke fra, færre enn de %1 radene</numerusform>
+            <numerusform>bare %n lag å trekke fra, færre enn de %1 radene</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LeagueText</name>
+    <message>
+        <source>Manager %1</source>
+        <translation>Manager %1</translation>
+    </message>
+    <message>
+        <source>Code: %1</source>
+        <extracomment>Last line of a copied or printed result</extracomment>
+        <translation>Kode: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4</source>
+        <extracomment>Copied result: manager, club, division line, nation</extracomment>
+        <translation>%1: %2 (%3), %4</translation>
+    </message>
+</context>
+<context>
+    <name>LeaveOutList</name>
+    <message>
+        <source>Line %1 of %2 is not &quot;Nation&quot;,&quot;Club&quot;</source>
+        <translation>Linje %1 i %2 er ikke &quot;Nasjon&quot;,&quot;Lag&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>Kan ikke opprette mappa %1</translation>
+    </message>
 </context>
 <context>
     <name>ListCommand</name>
@@ -563,10 +676,6 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>nations or divisions.</source>
         <translation>nations eller divisions.</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>uventet argument «%1»</translation>
     </message>
     <message>
         <source>list what: nations or divisions?</source>
@@ -888,6 +997,13 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     </message>
 </context>
 <context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>kan ikke skrive utdataene: %1</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>the window needs a graphical session, and none could be opened; the commands work without one (%1 --help)</source>
@@ -1009,6 +1125,22 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     </message>
 </context>
 <context>
+    <name>clubdraw::LanguageMenu</name>
+    <message>
+        <source>Language</source>
+        <extracomment>Menu of the three language entries</extracomment>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Takes effect the next time Clubdraw starts</source>
+        <translation>Gjelder fra neste gang Clubdraw starter</translation>
+    </message>
+    <message>
+        <source>Follow the system</source>
+        <translation>Følg systemet</translation>
+    </message>
+</context>
+<context>
     <name>clubdraw::MainWindow</name>
     <message>
         <source>Clubdraw for Championship Manager 99/00</source>
@@ -1094,6 +1226,274 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     <message>
         <source>Thanks to...</source>
         <translation>Takk til...</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <extracomment>Title of the menu after &quot;About&quot; that holds what the program adds</extracomment>
+        <translation>Ekstra</translation>
+    </message>
+    <message>
+        <source>Several managers…</source>
+        <translation>Flere managere…</translation>
+    </message>
+</context>
+<context>
+    <name>clubdraw::ManagersWindow</name>
+    <message>
+        <source>Several managers</source>
+        <extracomment>Title of the window where several managers draw a club each</extracomment>
+        <translation>Flere managere</translation>
+    </message>
+    <message>
+        <source>Read the list again</source>
+        <translation>Les listen på nytt</translation>
+    </message>
+    <message>
+        <source>Managers</source>
+        <translation>Managere</translation>
+    </message>
+    <message>
+        <source>Managers and their clubs</source>
+        <translation>Managere og lagene deres</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Manager</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisjon</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>Column of the rows a new draw leaves as they are</extracomment>
+        <translation>Behold</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <extracomment>Accessible name of the table&apos;s row of column titles</extracomment>
+        <translation>Kolonner</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Legg til</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Gi nytt navn</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Flytt opp</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Flytt ned</translation>
+    </message>
+    <message>
+        <source>Leave this club out</source>
+        <translation>Utelat dette laget</translation>
+    </message>
+    <message>
+        <source>Add a manager at the end (Insert)</source>
+        <translation>Legg til en manager nederst (Insert)</translation>
+    </message>
+    <message>
+        <source>Rename the highlighted manager (F2)</source>
+        <translation>Gi den markerte manageren nytt navn (F2)</translation>
+    </message>
+    <message>
+        <source>Remove the highlighted manager (Delete)</source>
+        <translation>Fjern den markerte manageren (Delete)</translation>
+    </message>
+    <message>
+        <source>Move the highlighted manager up (Ctrl+Up)</source>
+        <translation>Flytt den markerte manageren opp (Ctrl+Pil opp)</translation>
+    </message>
+    <message>
+        <source>Move the highlighted manager down (Ctrl+Down)</source>
+        <translation>Flytt den markerte manageren ned (Ctrl+Pil ned)</translation>
+    </message>
+    <message>
+        <source>Leave the highlighted manager&apos;s club out of every draw from now on</source>
+        <translation>Utelat laget til den markerte manageren fra alle trekninger heretter</translation>
+    </message>
+    <message>
+        <source>Where the clubs come from</source>
+        <translation>Hvor lagene hentes fra</translation>
+    </message>
+    <message>
+        <source>The nations ticked in the main window</source>
+        <translation>Landene som er krysset av i hovedvinduet</translation>
+    </message>
+    <message>
+        <source>The divisions selected in the division window</source>
+        <translation>Divisjonene som er valgt i divisjonsvinduet</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Trekk</translation>
+    </message>
+    <message>
+        <source>for example “Round 1, 10 December”</source>
+        <extracomment>Example of words the players agree on before a draw</extracomment>
+        <translation>for eksempel «Runde 1, 10. desember»</translation>
+    </message>
+    <message>
+        <source>Optional: words agreed before the draw; the same words draw the same clubs</source>
+        <translation>Valgfritt: ord dere er enige om før trekningen; de samme ordene trekker de samme lagene</translation>
+    </message>
+    <message>
+        <source>Agreed words:</source>
+        <translation>Avtalte ord:</translation>
+    </message>
+    <message>
+        <source>Draw again</source>
+        <translation>Trekk på nytt</translation>
+    </message>
+    <message>
+        <source>Draw new clubs for the rows not kept</source>
+        <translation>Trekk nye lag til radene som ikke beholdes</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Hopp over</translation>
+    </message>
+    <message>
+        <source>Show every club at once (Esc)</source>
+        <translation>Vis alle lagene med en gang (Esc)</translation>
+    </message>
+    <message>
+        <source>Copy the result</source>
+        <translation>Kopier resultatet</translation>
+    </message>
+    <message>
+        <source>The code of the latest draw; type another code and replay it</source>
+        <translation>Koden til den siste trekningen; skriv inn en annen kode og spill den av på nytt</translation>
+    </message>
+    <message>
+        <source>Copy code</source>
+        <translation>Kopier koden</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Spill av</translation>
+    </message>
+    <message>
+        <source>Draw again what the code says</source>
+        <translation>Trekk på nytt det koden sier</translation>
+    </message>
+    <message>
+        <source>Draw code:</source>
+        <translation>Trekningskode:</translation>
+    </message>
+    <message>
+        <source>Clubs left out…</source>
+        <translation>Utelatte lag…</translation>
+    </message>
+    <message>
+        <source>Clubs left out</source>
+        <translation>Utelatte lag</translation>
+    </message>
+    <message>
+        <source>Search the catalogue:</source>
+        <translation>Søk i lagfilen:</translation>
+    </message>
+    <message>
+        <source>Clubs of the catalogue</source>
+        <translation>Lagene i lagfilen</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Utelat</translation>
+    </message>
+    <message>
+        <source>Leave the highlighted club out</source>
+        <translation>Utelat det markerte laget</translation>
+    </message>
+    <message>
+        <source>Left out of every draw:</source>
+        <translation>Utelatt fra alle trekninger:</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Ta med igjen</translation>
+    </message>
+    <message>
+        <source>Let the highlighted club be drawn again</source>
+        <translation>La det markerte laget kunne trekkes igjen</translation>
+    </message>
+    <message>
+        <source>The list of clubs left out cannot be read, so no club is left out until it is mended; it stays as it is. %1</source>
+        <translation>Listen over utelatte lag kan ikke leses, så ingen lag utelates før den er rettet; den blir stående som den er. %1</translation>
+    </message>
+    <message>
+        <source>No nation is ticked in the main window.</source>
+        <translation>Ingen land er krysset av i hovedvinduet.</translation>
+    </message>
+    <message>
+        <source>No division is selected in the division window.</source>
+        <translation>Ingen divisjon er valgt i divisjonsvinduet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s) to draw from, those left out not counted.</source>
+        <translation>
+            <numerusform>%n lag å trekke fra, de utelatte ikke medregnet.</numerusform>
+            <numerusform>%n lag å trekke fra, de utelatte ikke medregnet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every row is kept: there is nothing to draw.</source>
+        <translation>Alle radene beholdes: det er ingenting å trekke.</translation>
+    </message>
+    <message>
+        <source>Only one club to draw from, and a draw needs two or more: nothing was drawn.</source>
+        <translation>Bare ett lag å trekke fra, og en trekning trenger minst to: ingenting ble trukket.</translation>
+    </message>
+    <message>
+        <source>Only %1 to draw from for %2: nothing was drawn.</source>
+        <translation>Bare %1 å trekke fra til %2: ingenting ble trukket.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n club(s)</source>
+        <translation>
+            <numerusform>%n lag</numerusform>
+            <numerusform>%n lag</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manager(s)</source>
+        <translation>
+            <numerusform>%n manager</numerusform>
+            <numerusform>%n managere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep %1&apos;s club</source>
+        <extracomment>Accessible name of a row&apos;s keep box</extracomment>
+        <translation>Behold laget til %1</translation>
+    </message>
+    <message>
+        <source>%1 – not found</source>
+        <extracomment>A club left out that the catalogue in use does not hold</extracomment>
+        <translation>%1 – ikke funnet</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A club and its nation in the lists of clubs left out</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The draw</source>
+        <translation>Trekningen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "command.h"
 #include "exitstatus.h"
 
+#include "core/cataloguecheck.h"
 #include "core/printable.h"
 #include "core/runerror.h"
 
@@ -25,9 +26,15 @@ QString madeFolder(const QString& folder) {
     return error ? QString::fromLocal8Bit(error.message()) : QString();
 }
 
+// What the catalogue command is asked for.
+struct CatalogueOptions {
+    bool copy = false;
+    bool force = false;
+};
+
 // `clubdraw catalogue [--copy [--force]]`: where the catalogue in use is,
 // and a copy of it for the user to edit.
-class CatalogueCommand final : public Command {
+class CatalogueCommand final : public CommandWith<CatalogueOptions> {
     Q_DECLARE_TR_FUNCTIONS(CatalogueCommand)
 
 public:
@@ -63,7 +70,6 @@ public:
                "--copy puts a copy of it in your data folder, to edit; from then on the window\n"
                "and every command read your copy."));
 #endif
-        parser.addPositionalArgument(name(), tr("Show or copy the catalogue."));
         parser.addOptions(
             {described(m_copy,
                        tr("Copy the catalogue in use into your data folder and print the copy's "
@@ -72,17 +78,27 @@ public:
                        tr("With --copy: replace a copy you already have (your edits are lost)."))});
     }
 
-    int run(const QCommandLineParser& parsed, const QStringList& arguments,
-            const CommonArguments& common, const Console& console) const override {
-        if (!arguments.isEmpty())
-            return console.wrongArguments(tr("unexpected argument '%1'").arg(arguments.first()));
-        const bool copy = parsed.isSet(m_copy);
-        const bool force = parsed.isSet(m_force);
-        if (force && !copy)
-            return console.wrongArguments(tr("--force goes with --copy"));
-        if (copy)
-            return copyCatalogue(common, force, console);
-        const std::optional<CatalogueFile> inUse = findCatalogue(common, console);
+    std::vector<PositionalArgument> positionalArguments() const override {
+        return {{name(), tr("Show or copy the catalogue."), {}}};
+    }
+
+protected:
+    std::optional<CatalogueOptions> readOptions(const Invocation& invocation,
+                                                const Console& console) const override {
+        const CatalogueOptions options{invocation.parsed.isSet(m_copy),
+                                       invocation.parsed.isSet(m_force)};
+        if (options.force && !options.copy) {
+            console.wrongArguments(tr("--force goes with --copy"));
+            return std::nullopt;
+        }
+        return options;
+    }
+
+    int act(const CatalogueOptions& options, const CommonArguments& common,
+            const Console& console) const override {
+        if (options.copy)
+            return copyCatalogue(common, options.force, console);
+        const std::optional<CatalogueFile> inUse = regularCatalogueFileOrReport(common, console);
         if (!inUse)
             return exitStatus::failure;
         console.out() << printable(shownPath(inUse->path)) << '\n';
@@ -98,13 +114,20 @@ private:
         // --force may replace a broken copy of one's own, so it takes the
         // copy as it lies; without it, a broken copy is the error to report.
         const std::optional<CatalogueFile> inUse =
-            force ? locateCatalogue(common, console) : findCatalogue(common, console);
+            force ? cataloguePlaceOrReport(common, console)
+                  : regularCatalogueFileOrReport(common, console);
         if (!inUse)
             return exitStatus::failure;
         if (inUse->origin == CatalogueOrigin::BesideProgram)
             return console.failure(tr("the catalogue in use, %1, lies beside the program "
                                       "and is the one to edit; nothing copied")
                                        .arg(shownPath(inUse->path)));
+        // Only the catalogue beside the program comes before one's own copy.
+        if (const QString beside = besideProgram(common.programFolder); !beside.isEmpty())
+            return console.failure(tr("%1 lies beside the program and is read before your own "
+                                      "copy, so a copy would never be used; edit that file "
+                                      "instead; nothing copied")
+                                       .arg(shownPath(beside)));
         const QFileInfo existing(target);
         QString source = inUse->path;
         if (inUse->origin == CatalogueOrigin::UserData) {
@@ -146,6 +169,10 @@ private:
         } catch (const RunError& error) {
             return console.failure(error.oneLine());
         }
+        // A copy that loads no clubs would stop every later draw.
+        if (const QString why = firstError(checkCatalogue(QByteArrayView(bytes)), source);
+            !why.isEmpty())
+            return console.failure(tr("%1; nothing copied").arg(why));
         const QString folder = QFileInfo(written).absolutePath();
         if (const QString why = madeFolder(folder); !why.isEmpty())
             return console.failure(
@@ -157,6 +184,30 @@ private:
                                        .arg(shownPath(written), file.errorString()));
         console.out() << printable(shownPath(written)) << '\n';
         return exitStatus::success;
+    }
+
+    // The catalogue beside the program, when one lies there; empty otherwise.
+    static QString besideProgram(const QString& programFolder) {
+        try {
+            const CatalogueFile found = findCataloguePlace(programFolder);
+            return found.origin == CatalogueOrigin::BesideProgram ? found.path : QString();
+        } catch (const RunError&) {
+            return {}; // none anywhere
+        }
+    }
+
+    // The first error `check` would report for the file, as it reports it;
+    // empty when there is none.
+    static QString firstError(const CheckReport& report, const QString& path) {
+        for (const CheckFinding& finding : report.findings) {
+            if (finding.kind != CheckFinding::Kind::Error)
+                continue;
+            QString where = shownPath(path);
+            if (finding.line > 0)
+                where += u':' + QString::number(finding.line);
+            return where + QStringLiteral(": ") + finding.text;
+        }
+        return {};
     }
 
     static QString installedCatalogue(const QString& programFolder) {

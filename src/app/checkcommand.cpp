@@ -18,8 +18,15 @@ namespace clubdraw {
 
 namespace {
 
+// What a check is asked for.
+struct CheckOptions {
+    QString file; // FILE; empty for the catalogue in use
+    bool strict = false;
+    int maxFindings = 0;
+};
+
 // `clubdraw check [FILE]`: every problem of a catalogue, then a summary.
-class CheckCommand final : public Command {
+class CheckCommand final : public CommandWith<CheckOptions> {
     Q_DECLARE_TR_FUNCTIONS(CheckCommand)
 
 public:
@@ -32,40 +39,52 @@ public:
             tr("Reads a catalogue and reports every problem, as FILE:LINE: error|warning: text,\n"
                "then sums it up. Exit status 0 when it is clean, 1 on an error (and with\n"
                "--strict on a warning too)."));
-        parser.addPositionalArgument(name(), tr("Check a catalogue."));
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-                                     tr("The catalogue to check; by default the one in use."),
-                                     QStringLiteral("[FILE]"));
         parser.addOptions(
             {described(m_strict, tr("Fail on warnings too.")),
              described(m_maxFindings, tr("List at most N findings (100 by default, 0 for all); "
                                          "the summary counts them all."))});
     }
 
-    int run(const QCommandLineParser& parsed, const QStringList& arguments,
-            const CommonArguments& common, const Console& console) const override {
-        if (arguments.size() > 1)
-            return console.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
-        if (!arguments.isEmpty() && !common.givenCatalogue.isEmpty())
-            return console.wrongArguments(
-                tr("give the catalogue as FILE or with --catalogue, not both"));
-        const std::optional<int> maxFindings = wholeNumber(
-            parsed, m_maxFindings, defaultMaxFindings, 0, std::numeric_limits<int>::max(), console);
+    std::vector<PositionalArgument> positionalArguments() const override {
+        return {{name(), tr("Check a catalogue."), {}},
+                {QStringLiteral("FILE"), tr("The catalogue to check; by default the one in use."),
+                 QStringLiteral("[FILE]")}};
+    }
+
+protected:
+    std::optional<CheckOptions> readOptions(const Invocation& invocation,
+                                            const Console& console) const override {
+        CheckOptions options;
+        options.file = invocation.arguments.value(0);
+        if (!invocation.arguments.isEmpty() && !invocation.common.givenCatalogue.isEmpty()) {
+            console.wrongArguments(tr("give the catalogue as FILE or with --catalogue, not both"));
+            return std::nullopt;
+        }
+        const std::optional<int> maxFindings =
+            wholeNumber(invocation.parsed, m_maxFindings, defaultMaxFindings, 0,
+                        std::numeric_limits<int>::max(), console);
         if (!maxFindings)
-            return exitStatus::wrongArguments;
-        QString path;
-        if (!arguments.isEmpty())
-            path = arguments.first();
-        else if (const std::optional<CatalogueFile> file = findCatalogue(common, console))
+            return std::nullopt;
+        options.maxFindings = *maxFindings;
+        options.strict = invocation.parsed.isSet(m_strict);
+        return options;
+    }
+
+    int act(const CheckOptions& options, const CommonArguments& common,
+            const Console& console) const override {
+        QString path = options.file;
+        if (path.isEmpty()) {
+            const std::optional<CatalogueFile> file = regularCatalogueFileOrReport(common, console);
+            if (!file)
+                return exitStatus::failure;
             path = file->path;
-        else
-            return exitStatus::failure;
+        }
 
         const CheckReport report = checkCatalogueFile(path);
         // The name as given, for editors to open, with the platform's separators
         // (C:\Users\... on Windows); a hostile one cannot drive the terminal.
         const QString file = printable(QDir::toNativeSeparators(path));
-        printFindings(report, file, *maxFindings, console.out());
+        printFindings(report, file, options.maxFindings, console.out());
         printSummary(report.summary, file, console.out());
         const int errors = report.count(CheckFinding::Kind::Error);
         const int warnings = report.count(CheckFinding::Kind::Warning);
@@ -74,7 +93,7 @@ public:
         else
             console.out() << tr("%n error(s)", nullptr, errors) << ", "
                           << tr("%n warning(s)", nullptr, warnings) << ".\n";
-        const bool failed = errors > 0 || (warnings > 0 && parsed.isSet(m_strict));
+        const bool failed = errors > 0 || (warnings > 0 && options.strict);
         return failed ? exitStatus::failure : exitStatus::success;
     }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command.h"
 
-#include "core/printable.h"
+#include "core/programmessage.h"
 #include "core/runerror.h"
 #include "core/version.h"
 
@@ -17,18 +17,20 @@ Console::Console(QTextStream& out, QTextStream& err, QString usage)
     : m_out(out), m_err(err), m_usage(std::move(usage)) {}
 
 int Console::wrongArguments(const QString& message) const {
-    m_err << programName << ": " << printable(message) << '\n' << m_usage << '\n';
+    m_err << programMessage(message) << '\n' << m_usage << '\n';
     return exitStatus::wrongArguments;
 }
 
 int Console::failure(const QString& message) const {
-    m_err << programName << ": " << printable(message) << '\n';
+    m_err << programMessage(message) << '\n';
     return exitStatus::failure;
 }
 
 namespace {
 
-template <typename Find> std::optional<CatalogueFile> reported(const Console& console, Find find) {
+// What `find` finds; nothing after reporting the RunError it throws.
+template <typename Find>
+auto reported(const Console& console, Find find) -> std::optional<decltype(find())> {
     try {
         return find();
     } catch (const RunError& error) {
@@ -39,30 +41,27 @@ template <typename Find> std::optional<CatalogueFile> reported(const Console& co
 
 } // namespace
 
-std::optional<CatalogueFile> findCatalogue(const CommonArguments& common, const Console& console) {
+std::optional<CatalogueFile> cataloguePlaceOrReport(const CommonArguments& common,
+                                                    const Console& console) {
+    return reported(
+        console, [&] { return findCataloguePlace(common.programFolder, common.givenCatalogue); });
+}
+
+std::optional<CatalogueFile> regularCatalogueFileOrReport(const CommonArguments& common,
+                                                          const Console& console) {
     return reported(console, [&] {
-        return clubdraw::findCatalogue(common.programFolder, common.givenCatalogue);
+        return findRegularCatalogueFile(common.programFolder, common.givenCatalogue);
     });
 }
 
-std::optional<CatalogueFile> locateCatalogue(const CommonArguments& common,
-                                             const Console& console) {
-    return reported(console, [&] {
-        return clubdraw::locateCatalogue(common.programFolder, common.givenCatalogue);
-    });
-}
-
-std::optional<LoadedCatalogue> loadCatalogue(const CommonArguments& common,
-                                             const Console& console) {
-    const std::optional<CatalogueFile> file = findCatalogue(common, console);
+std::optional<LoadedCatalogue> loadCatalogueOrReport(const CommonArguments& common,
+                                                     const Console& console) {
+    const std::optional<CatalogueFile> file = regularCatalogueFileOrReport(common, console);
     if (!file)
         return std::nullopt;
-    try {
+    return reported(console, [&] {
         return LoadedCatalogue{file->path, loadCatalogue(file->path)};
-    } catch (const RunError& error) {
-        console.failure(error.oneLine());
-        return std::nullopt;
-    }
+    });
 }
 
 std::optional<int> wholeNumber(const QCommandLineParser& parsed, const QCommandLineOption& option,

@@ -44,6 +44,22 @@ struct CommonArguments {
     QString givenCatalogue; // --catalogue FILE; empty for the catalogue in use
 };
 
+// What the command line gave one command.
+struct Invocation {
+    const QCommandLineParser& parsed; // its options, parsed
+    QStringList arguments;            // the words after its name, no more than it declares
+    CommonArguments common;
+};
+
+// A word that a command takes on the command line. Each command declares
+// its own as data: the help lists them, and the command line refuses a word
+// past the last of them before the command sees any.
+struct PositionalArgument {
+    QString name;        // in the help's list of arguments
+    QString description; // beside it there
+    QString syntax;      // in the usage line; empty: as the name
+};
+
 // One command of the command line, with its options and help beside its code.
 class Command {
 public:
@@ -54,51 +70,48 @@ public:
     // Its line in the program's help: how it is written, and what it does.
     virtual QString synopsis() const = 0;
     virtual QString summary() const = 0;
-    // Puts its options, description and arguments on the parser.
+    // Puts its description and options on the parser.
     virtual void describe(QCommandLineParser& parser) const = 0;
-    // Reads its options from the arguments parsed with them and acts on
-    // them; `arguments` are the positional ones but its name. Returns the
-    // exit status.
-    virtual int run(const QCommandLineParser& parsed, const QStringList& arguments,
-                    const CommonArguments& common, const Console& console) const = 0;
+    // Its positional arguments in order, the first its own name.
+    virtual std::vector<PositionalArgument> positionalArguments() const = 0;
+    // Reads its options and acts on them. Returns the exit status.
+    virtual int run(const Invocation& invocation, const Console& console) const = 0;
 };
 
-// The catalogue in use, as the commands report it: nothing after saying
-// why there is none.
-std::optional<CatalogueFile> findCatalogue(const CommonArguments& common, const Console& console);
-// The same without making sure it is a file that can be read.
-std::optional<CatalogueFile> locateCatalogue(const CommonArguments& common, const Console& console);
-
-struct LoadedCatalogue {
-    QString path;
-    Catalogue catalogue;
-};
-// The catalogue in use, loaded; nothing after saying why it cannot be.
-std::optional<LoadedCatalogue> loadCatalogue(const CommonArguments& common, const Console& console);
-
-// A command on the catalogue's clubs: it reads its options into `Options`,
-// the catalogue is loaded here, once for all such commands, and then it acts.
-template <typename Options> class ClubsCommand : public Command {
+// Every command has this one shape: it reads what it was given into its
+// `Options`, reporting wrong arguments, and then acts on them.
+template <typename Options> class CommandWith : public Command {
 public:
-    int run(const QCommandLineParser& parsed, const QStringList& arguments,
-            const CommonArguments& common, const Console& console) const final {
-        const std::optional<Options> options = readOptions(parsed, arguments, console);
+    int run(const Invocation& invocation, const Console& console) const final {
+        const std::optional<Options> options = readOptions(invocation, console);
         if (!options)
             return exitStatus::wrongArguments;
-        const std::optional<LoadedCatalogue> loaded = loadCatalogue(common, console);
-        if (!loaded)
-            return exitStatus::failure;
-        return act(*options, *loaded, console);
+        return act(*options, invocation.common, console);
     }
 
 protected:
     // Nothing after reporting wrong arguments.
-    virtual std::optional<Options> readOptions(const QCommandLineParser& parsed,
-                                               const QStringList& arguments,
+    virtual std::optional<Options> readOptions(const Invocation& invocation,
                                                const Console& console) const = 0;
-    virtual int act(const Options& options, const LoadedCatalogue& loaded,
+    // Returns the exit status.
+    virtual int act(const Options& options, const CommonArguments& common,
                     const Console& console) const = 0;
 };
+
+// The catalogue in use, as the commands report it. Each gives nothing after
+// saying why it cannot: the place where something lies, whatever it is
+// (findCataloguePlace()); a regular file there (findRegularCatalogueFile());
+// that file loaded.
+std::optional<CatalogueFile> cataloguePlaceOrReport(const CommonArguments& common,
+                                                    const Console& console);
+std::optional<CatalogueFile> regularCatalogueFileOrReport(const CommonArguments& common,
+                                                          const Console& console);
+struct LoadedCatalogue {
+    QString path;
+    Catalogue catalogue;
+};
+std::optional<LoadedCatalogue> loadCatalogueOrReport(const CommonArguments& common,
+                                                     const Console& console);
 
 // The option's whole number from `least` to `most`, `byDefault` when it is
 // not given; nothing after reporting a wrong one.

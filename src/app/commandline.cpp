@@ -5,6 +5,7 @@
 #include "exitstatus.h"
 #include "terminaloutput.h"
 
+#include "core/languagechoice.h"
 #include "core/namesuggestion.h"
 #include "core/version.h"
 
@@ -26,12 +27,32 @@ namespace {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
 };
 
-// The options of the program itself, which every command takes too.
-struct CommonOptions {
-    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
-    const QCommandLineOption version{QStringLiteral("version")};
-    const QCommandLineOption catalogue{QStringLiteral("catalogue"), QString(),
-                                       QStringLiteral("FILE")};
+// The options of the program itself, which every command takes too. The
+// parsers and the first glance at the arguments read this one list.
+class CommonOptions {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    const QCommandLineOption help =
+        described(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),
+                  tr("Show this help."));
+    const QCommandLineOption version =
+        described(QCommandLineOption(QStringLiteral("version")), tr("Show the version."));
+    const QCommandLineOption catalogue = described(
+        QCommandLineOption(QStringLiteral("catalogue"), QString(), QStringLiteral("FILE")),
+        tr("Read FILE instead of the catalogue in use."));
+    const QCommandLineOption language = described(
+        QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("en|nb")),
+        tr("Speak English (en) or Norwegian Bokmål (nb) this time."));
+
+    // Every one, in the order the help lists them.
+    std::vector<const QCommandLineOption*> all() const {
+        return {&help, &version, &catalogue, &language};
+    }
+    // Those that answer by themselves, whatever else is given.
+    bool answersAlone(const QCommandLineOption& option) const {
+        return &option == &help || &option == &version;
+    }
 };
 
 // A parser for the program without a command, or for one command: each
@@ -64,10 +85,12 @@ public:
     explicit Parser(const Command& command) {
         prepare();
         command.describe(m_parser);
+        for (const PositionalArgument& argument : command.positionalArguments())
+            m_parser.addPositionalArgument(argument.name, argument.description, argument.syntax);
     }
 
-    QCommandLineParser& operator*() { return m_parser; }
-    QCommandLineParser* operator->() { return &m_parser; }
+    // Qt's parser, holding the options.
+    QCommandLineParser& qtParser() { return m_parser; }
     const CommonOptions& common() const { return m_common; }
 
     // Qt names the program as it was started ("./clubdraw", a full path);
@@ -115,6 +138,8 @@ public:
     QString commonMistake() const {
         if (m_parser.isSet(m_common.catalogue) && m_parser.value(m_common.catalogue).isEmpty())
             return tr("--catalogue wants a file name");
+        if (m_parser.isSet(m_common.language) && !languageNamed(m_parser.value(m_common.language)))
+            return tr("--language wants en or nb, not '%1'").arg(m_parser.value(m_common.language));
         return {};
     }
 
@@ -126,10 +151,8 @@ public:
 private:
     void prepare() {
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        m_parser.addOptions(
-            {described(m_common.help, tr("Show this help.")),
-             described(m_common.version, tr("Show the version.")),
-             described(m_common.catalogue, tr("Read FILE instead of the catalogue in use."))});
+        for (const QCommandLineOption* option : m_common.all())
+            m_parser.addOption(*option);
     }
 
     CommonOptions m_common;
@@ -152,21 +175,31 @@ struct Glance {
     bool forTheConsole = false; // a word or long option that is no Qt option's
 };
 
+// The common option that `word` names, or null.
+const QCommandLineOption* commonOptionNamed(const CommonOptions& common, const QString& word) {
+    QString name = word.section(u'=', 0, 0);
+    while (name.startsWith(u'-'))
+        name.remove(0, 1);
+    for (const QCommandLineOption* option : common.all())
+        if (option->names().contains(name))
+            return option;
+    return nullptr;
+}
+
 Glance glance(const QStringList& arguments) {
+    const CommonOptions common;
     Glance seen;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& word = arguments[i];
         if (word.size() > 1 && word.startsWith(u'-')) {
-            QString name = word.section(u'=', 0, 0);
-            const bool isLong = name.startsWith(QStringLiteral("--"));
-            while (name.startsWith(u'-'))
-                name.remove(0, 1);
-            if (name == u"h" || name == u"help" || name == u"version")
-                seen.helpOrVersion = true;
-            else if (name == u"catalogue" && !word.contains(u'='))
-                ++i; // its value, which may read like a command
-            else if (isLong)
+            if (const QCommandLineOption* option = commonOptionNamed(common, word)) {
+                if (common.answersAlone(*option))
+                    seen.helpOrVersion = true;
+                else if (!option->valueName().isEmpty() && !word.contains(u'='))
+                    ++i; // its value, which may read like a command
+            } else if (word.startsWith(QStringLiteral("--"))) {
                 seen.forTheConsole = true;
+            }
             continue;
         }
         if (commandNamed(word)) {
@@ -191,14 +224,34 @@ Route routeOf(const QStringList& arguments) {
                                                                            : Route::Window;
 }
 
+std::optional<LanguageChoice> languageOption(const QStringList& arguments) {
+    const CommonOptions common;
+    std::optional<LanguageChoice> chosen;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word == u"--")
+            break;
+        const QCommandLineOption* option =
+            word.startsWith(u'-') ? commonOptionNamed(common, word) : nullptr;
+        if (!option || option->valueName().isEmpty())
+            continue;
+        const bool joined = word.contains(u'=');
+        if (option == &common.language)
+            chosen = languageNamed(joined ? word.section(u'=', 1) : arguments.value(i + 1));
+        if (!joined)
+            ++i;
+    }
+    return chosen;
+}
+
 std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream& err) {
     Parser window;
-    if (!window->parse(arguments)) {
+    if (!window.qtParser().parse(arguments)) {
         window.wrongArguments(err, window.parseError(arguments));
         return std::nullopt;
     }
     QString mistake = window.commonMistake();
-    if (const QStringList rest = window->positionalArguments(); !rest.isEmpty())
+    if (const QStringList rest = window.qtParser().positionalArguments(); !rest.isEmpty())
         mistake = unknownCommand(rest.first());
     if (!mistake.isEmpty()) {
         window.wrongArguments(err, mistake);
@@ -213,17 +266,18 @@ int runConsole(const QStringList& arguments, const QString& programFolder, QText
     const Command* command =
         seen.commandAt >= 0 ? commandNamed(arguments[seen.commandAt]) : nullptr;
     Parser parser = command ? Parser(*command) : Parser();
-    if (!parser->parse(arguments))
+    QCommandLineParser& parsed = parser.qtParser();
+    if (!parsed.parse(arguments))
         return parser.wrongArguments(err, parser.parseError(arguments));
-    if (parser->isSet(parser.common().help)) {
+    if (parsed.isSet(parser.common().help)) {
         out << parser.helpText();
         return exitStatus::success;
     }
-    if (parser->isSet(parser.common().version)) {
+    if (parsed.isSet(parser.common().version)) {
         out << programName << ' ' << version << '\n';
         return exitStatus::success;
     }
-    QStringList rest = parser->positionalArguments();
+    QStringList rest = parsed.positionalArguments();
     if (!command)
         return parser.wrongArguments(
             err, rest.isEmpty() ? QCoreApplication::translate("CommandLine", "no command given")
@@ -231,8 +285,14 @@ int runConsole(const QStringList& arguments, const QString& programFolder, QText
     if (const QString mistake = parser.commonMistake(); !mistake.isEmpty())
         return parser.wrongArguments(err, mistake);
     rest.removeOne(command->name());
+    // The command's own name is the first of its positional arguments.
+    if (const qsizetype most = qsizetype(command->positionalArguments().size()) - 1;
+        rest.size() > most)
+        return parser.wrongArguments(
+            err,
+            QCoreApplication::translate("CommandLine", "unexpected argument '%1'").arg(rest[most]));
     const Console console(out, err, parser.usage());
-    return command->run(*parser, rest, {programFolder, parser.givenCatalogue()}, console);
+    return command->run({parsed, rest, {programFolder, parser.givenCatalogue()}}, console);
 }
 
 } // namespace clubdraw

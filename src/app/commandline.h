@@ -10,6 +10,8 @@ class QTextStream;
 
 namespace clubdraw {
 
+enum class LanguageChoice;
+
 // Routes the arguments: to the window, or to one of the commands (one file
 // each, see command.h).
 //
@@ -18,6 +20,12 @@ namespace clubdraw {
 // to the window, and only its QApplication can take them out.
 enum class Route { Window, Console };
 Route routeOf(const QStringList& arguments);
+
+// The language --language chose for this start, read before the
+// translations are installed, so that even the messages about wrong
+// arguments speak it; nothing when it is not given or names no language of
+// the program (which the parse then reports).
+std::optional<LanguageChoice> languageOption(const QStringList& arguments);
 
 // The window's --catalogue FILE, or an empty text for the catalogue in use.
 // Nothing after wrong arguments, which it reports on `err`.

@@ -10,6 +10,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -21,10 +23,13 @@ int clubCount(const CandidatePool& pool) {
     return static_cast<int>(differentClubs(pool).size());
 }
 
-// `clubdraw list nations|divisions`: what --nation and --division take.
-enum class Listing { Nations, Divisions };
+// What a listing is asked for.
+struct ListOptions {
+    enum class Listing { Nations, Divisions } listing;
+};
 
-class ListCommand final : public ClubsCommand<Listing> {
+// `clubdraw list nations|divisions`: what --nation and --division take.
+class ListCommand final : public CommandWith<ListOptions> {
     Q_DECLARE_TR_FUNCTIONS(ListCommand)
 
 public:
@@ -36,19 +41,18 @@ public:
         parser.setApplicationDescription(
             tr("Prints the nations or divisions that can be drawn, as --nation and\n"
                "--division take them, with their numbers of clubs."));
-        parser.addPositionalArgument(name(), tr("List what can be drawn."));
-        parser.addPositionalArgument(QStringLiteral("what"), tr("nations or divisions."),
-                                     QStringLiteral("nations|divisions"));
+    }
+
+    std::vector<PositionalArgument> positionalArguments() const override {
+        return {{name(), tr("List what can be drawn."), {}},
+                {QStringLiteral("what"), tr("nations or divisions."),
+                 QStringLiteral("nations|divisions")}};
     }
 
 protected:
-    std::optional<Listing> readOptions(const QCommandLineParser&, const QStringList& arguments,
-                                       const Console& console) const override {
-        const QString what = arguments.value(0);
-        if (arguments.size() > 1) {
-            console.wrongArguments(tr("unexpected argument '%1'").arg(arguments[1]));
-            return std::nullopt;
-        }
+    std::optional<ListOptions> readOptions(const Invocation& invocation,
+                                           const Console& console) const override {
+        const QString what = invocation.arguments.value(0);
         const QStringList words{QStringLiteral("nations"), QStringLiteral("divisions")};
         if (what.isEmpty()) {
             console.wrongArguments(tr("list what: nations or divisions?"));
@@ -59,13 +63,17 @@ protected:
                                        .arg(what, didYouMean(nearestName(what, words))));
             return std::nullopt;
         }
-        return what == words.first() ? Listing::Nations : Listing::Divisions;
+        return ListOptions{what == words.first() ? ListOptions::Listing::Nations
+                                                 : ListOptions::Listing::Divisions};
     }
 
-    int act(const Listing& listing, const LoadedCatalogue& loaded,
+    int act(const ListOptions& options, const CommonArguments& common,
             const Console& console) const override {
-        printTable(listing == Listing::Nations ? nations(loaded.catalogue)
-                                               : divisions(loaded.catalogue),
+        const std::optional<LoadedCatalogue> loaded = loadCatalogueOrReport(common, console);
+        if (!loaded)
+            return exitStatus::failure;
+        printTable(options.listing == ListOptions::Listing::Nations ? nations(loaded->catalogue)
+                                                                    : divisions(loaded->catalogue),
                    console.out());
         return exitStatus::success;
     }
@@ -90,14 +98,33 @@ private:
         return rows;
     }
 
+    // One pass over the clubs: a club counts once in each of its divisions.
     static Rows divisions(const Catalogue& catalogue) {
-        Rows rows;
         const DivisionList list = collectDivisions(catalogue);
+        QHash<DivisionKey, int> indexOf;
+        indexOf.reserve(list.count());
+        for (int i = 0; i < list.count(); ++i)
+            indexOf.insert(list.at(i).key, i);
+        std::vector<int> clubs(list.entries.size(), 0);
+        QSet<std::pair<int, ClubIdentity>> counted;
+        counted.reserve(catalogue.count());
+        for (const Club& club : catalogue.clubs) {
+            const int division = indexOf.value(DivisionKey{club.nation, club.division});
+            const qsizetype before = counted.size();
+            counted.insert({division, clubIdentity(club)});
+            if (counted.size() > before)
+                ++clubs[static_cast<std::size_t>(division)];
+        }
+        // Few counts recur over many divisions; each is worded once.
+        QHash<int, QString> worded;
+        Rows rows;
+        rows.reserve(list.entries.size());
         for (int i = 0; i < list.count(); ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            rows.emplace_back(list.entries[at].label,
-                              tr("%n club(s)", nullptr,
-                                 clubCount(buildDivisionPool(catalogue, {list.entries[at].key}))));
+            const int count = clubs[static_cast<std::size_t>(i)];
+            auto words = worded.find(count);
+            if (words == worded.end())
+                words = worded.insert(count, tr("%n club(s)", nullptr, count));
+            rows.emplace_back(list.at(i).label, *words);
         }
         return rows;
     }

@@ -6,6 +6,7 @@
 #include "core/catalogue.h"
 #include "core/cataloguelocation.h"
 #include "core/printable.h"
+#include "core/programmessage.h"
 #include "core/randomsource.h"
 #include "core/translations.h"
 #include "core/version.h"
@@ -40,14 +41,11 @@ void holdWhileOpening(QtMsgType type, const QMessageLogContext&, const QString& 
         return;
     }
     installTranslations();
-    const QString line =
-        QLatin1String(programName) + QStringLiteral(": ") +
+    writeProgramMessage(
         QCoreApplication::translate("StartUp", "the window needs a graphical session, and none "
                                                "could be opened; the commands work without one "
                                                "(%1 --help)")
-            .arg(QLatin1String(programName));
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
+            .arg(QLatin1String(programName)));
     std::_Exit(exitStatus::failure);
 }
 
@@ -66,7 +64,7 @@ std::unique_ptr<Application> openWindowApplication(int& argc, char** argv) {
 std::unique_ptr<MainWindow> startUp(const QString& programFolder, const QString& givenCatalogue) {
     try {
         auto random = std::make_unique<ClockRandomSource>();
-        const QString path = findCatalogue(programFolder, givenCatalogue).path;
+        const QString path = findRegularCatalogueFile(programFolder, givenCatalogue).path;
         Catalogue catalogue = loadCatalogue(path);
         // It loads, but every draw would silently find nothing.
         if (catalogue.clubs.empty())

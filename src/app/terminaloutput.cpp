@@ -3,6 +3,7 @@
 
 #include "core/club.h"
 #include "core/nationselection.h"
+#include "core/leaguedraw.h"
 #include "core/printable.h"
 
 #include <QCoreApplication>
@@ -17,29 +18,47 @@ namespace clubdraw {
 
 void printTable(const std::vector<std::pair<QString, QString>>& rows, QTextStream& out,
                 const char* indent) {
+    std::vector<QString> names;
+    names.reserve(rows.size());
     qsizetype width = 0;
-    for (const auto& row : rows)
-        width = std::max(width, printable(row.first).size());
-    for (const auto& [name, counts] : rows)
-        out << indent << printable(name).leftJustified(width) << "  " << counts << '\n';
+    for (const auto& row : rows) {
+        names.push_back(printable(row.first));
+        width = std::max(width, names.back().size());
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out << indent << names[i].leftJustified(width) << "  " << rows[i].second << '\n';
 }
 
-void printClubs(const std::vector<Club>& clubs, bool asJson, QTextStream& out) {
+void printClubs(const std::vector<Club>& clubs, bool asJson, QTextStream& out,
+                const QStringList& managers, const QString& code) {
     if (!asJson) {
-        for (const Club& club : clubs)
+        for (std::size_t row = 0; row < clubs.size(); ++row) {
+            const Club& club = clubs[row];
+            if (static_cast<qsizetype>(row) < managers.size())
+                out << printable(managers[static_cast<qsizetype>(row)]) << ": ";
             //: A drawn club, then its division line: "Ajax in Holland, Eredivisie (level 1)"
             out << QCoreApplication::translate("TerminalOutput", "%1 in %2")
                        .arg(printable(club.name), printable(divisionLine(club)))
                 << '\n';
+        }
+        if (!code.isEmpty())
+            out << LeagueText::codeLine(code) << '\n';
         return;
     }
     QJsonArray array;
-    for (const Club& club : clubs)
-        array.append(QJsonObject{{QStringLiteral("team"), club.name},
-                                 {QStringLiteral("nation"), club.nation},
-                                 {QStringLiteral("division"), club.division},
-                                 {QStringLiteral("suffix"), club.divisionSuffix},
-                                 {QStringLiteral("line"), divisionLine(club)}});
+    for (std::size_t row = 0; row < clubs.size(); ++row) {
+        const Club& club = clubs[row];
+        QJsonObject object{{QStringLiteral("team"), club.name},
+                           {QStringLiteral("nation"), club.nation},
+                           {QStringLiteral("division"), club.division},
+                           {QStringLiteral("suffix"), club.divisionSuffix},
+                           {QStringLiteral("line"), divisionLine(club)}};
+        if (static_cast<qsizetype>(row) < managers.size())
+            object.insert(QStringLiteral("manager"), managers[static_cast<qsizetype>(row)]);
+        if (!code.isEmpty())
+            object.insert(QStringLiteral("code"), code);
+        array.append(object);
+    }
     // JSON escapes only C0 controls; the others would reach the terminal
     // raw. \uNNNN keeps the same text for whatever reads the JSON.
     const QString json = QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));

@@ -159,7 +159,7 @@ std::vector<CatalogueFile> catalogueCandidates(const QString& programFolder) {
     return candidates;
 }
 
-CatalogueFile locateCatalogue(const QString& programFolder, const QString& given) {
+CatalogueFile findCataloguePlace(const QString& programFolder, const QString& given) {
     if (!given.isEmpty())
         return {given, CatalogueOrigin::Given};
     QStringList tried;
@@ -174,8 +174,8 @@ CatalogueFile locateCatalogue(const QString& programFolder, const QString& given
                    tried);
 }
 
-CatalogueFile findCatalogue(const QString& programFolder, const QString& given) {
-    const CatalogueFile found = locateCatalogue(programFolder, given);
+CatalogueFile findRegularCatalogueFile(const QString& programFolder, const QString& given) {
+    const CatalogueFile found = findCataloguePlace(programFolder, given);
     if (found.origin != CatalogueOrigin::Given)
         requireCatalogueFile(found.path, AcceptedFiles::RegularFilesOnly);
     return found;

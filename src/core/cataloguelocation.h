@@ -72,10 +72,10 @@ QString userCataloguePath();
 // first candidate where something is, even a link to nothing: a copy that
 // is there but broken must fail, not give way to another with other clubs.
 // Throws RunError FileNotFound naming every place tried.
-CatalogueFile locateCatalogue(const QString& programFolder, const QString& given = {});
+CatalogueFile findCataloguePlace(const QString& programFolder, const QString& given = {});
 
 // The same, and a found file must be a regular file (after links), or it is
 // RunError FileUnreadable naming it.
-CatalogueFile findCatalogue(const QString& programFolder, const QString& given = {});
+CatalogueFile findRegularCatalogueFile(const QString& programFolder, const QString& given = {});
 
 } // namespace clubdraw

@@ -11,12 +11,15 @@ namespace clubdraw {
 std::vector<Club> differentClubs(const CandidatePool& pool) {
     std::vector<Club> clubs;
     QSet<ClubIdentity> seen;
+    // Sized for the largest pool at once: a league draw runs this over
+    // every club of the catalogue.
+    clubs.reserve(pool.entries().size());
+    seen.reserve(pool.count());
     for (const Club& club : pool.entries()) {
-        const ClubIdentity identity = clubIdentity(club);
-        if (!seen.contains(identity)) {
-            seen.insert(identity);
+        const qsizetype before = seen.size();
+        seen.insert(clubIdentity(club));
+        if (seen.size() != before)
             clubs.push_back(club);
-        }
     }
     return clubs;
 }
@@ -36,11 +39,17 @@ DrawOutlook drawOutlook(const CandidatePool& pool, int count) {
 }
 
 std::vector<Club> drawClubs(const CandidatePool& pool, int count, RandomSource& random) {
-    if (count < 1 || drawOutlook(pool, count).shortfall != DrawOutlook::Shortfall::None)
+    if (count < 1)
         return {};
-    if (count == 1)
+    if (count == 1) {
+        if (drawOutlook(pool, count).shortfall != DrawOutlook::Shortfall::None)
+            return {};
         return {pool.at(random.pickIndex(pool.count()))};
+    }
+    // The different clubs once: drawOutlook() would find them again.
     std::vector<Club> left = differentClubs(pool);
+    if (static_cast<int>(left.size()) < std::max(count, minimumDrawSize))
+        return {};
     std::vector<Club> drawn;
     for (int i = 0; i < count; ++i) {
         // The last club takes the drawn one's place: no club twice, and no

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "revealschedule.h"
 
+#include "drawnclubs.h"
 #include "nationselection.h"
 
 #include <algorithm>
@@ -51,10 +52,9 @@ int RevealSchedule::waitMs() const {
 }
 
 bool takeDraw(CandidatePool&& found, CandidatePool& windowPool, RevealSchedule& schedule) {
-    const int count = found.count();
-    if (count >= 1)
+    const bool draws = drawOutlook(found, 1).shortfall == DrawOutlook::Shortfall::None;
+    if (!found.isEmpty())
         windowPool = std::move(found);
-    const bool draws = count >= minimumDrawSize;
     if (draws)
         schedule.start();
     else

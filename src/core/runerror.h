@@ -26,6 +26,7 @@ public:
         FileNotFound = 53,
         FileEndsInsideRecord = 62,
         QuoteNeverClosed = 62,
+        MalformedLine = 62,
         FileUnreadable = 75,
     };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "translations.h"
 
+#include "core/languagechoice.h"
 #include "core/version.h"
 
 #include <QCoreApplication>
@@ -12,9 +13,9 @@ namespace {
 
 // The program's translation for the first of the user's languages that has
 // one; English comes with its plural forms.
-std::unique_ptr<QTranslator> programTranslation(const QLocale& locale) {
+std::unique_ptr<QTranslator> programTranslation(const QStringList& languages) {
     auto translator = std::make_unique<QTranslator>();
-    for (QString language : locale.uiLanguages()) {
+    for (QString language : languages) {
         language.replace(u'-', u'_');
         QStringList names{language};
         // Nynorsk readers read Bokmål more easily than English.
@@ -30,9 +31,9 @@ std::unique_ptr<QTranslator> programTranslation(const QLocale& locale) {
 
 } // namespace
 
-Translators translationsFor(const QLocale& locale) {
+Translators translationsFor(const QStringList& languages) {
     Translators list;
-    std::unique_ptr<QTranslator> program = programTranslation(locale);
+    std::unique_ptr<QTranslator> program = programTranslation(languages);
     // Qt's texts are in English already.
     if (program && QLocale(program->language()).language() != QLocale::English) {
         auto qt = std::make_unique<QTranslator>();
@@ -49,11 +50,19 @@ Translators translationsFor(const QLocale& locale) {
     return list;
 }
 
-void installTranslations(const QLocale& locale) {
-    for (std::unique_ptr<QTranslator>& translator : translationsFor(locale)) {
+Translators translationsFor(const QLocale& locale) {
+    return translationsFor(locale.uiLanguages());
+}
+
+void installTranslations(const QStringList& languages) {
+    for (std::unique_ptr<QTranslator>& translator : translationsFor(languages)) {
         translator->setParent(QCoreApplication::instance());
         QCoreApplication::installTranslator(translator.release());
     }
+}
+
+void installTranslations() {
+    installTranslations(chosenLanguages());
 }
 
 } // namespace clubdraw

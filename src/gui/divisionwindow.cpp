@@ -45,6 +45,10 @@ DivisionWindow::DivisionWindow(const Catalogue& catalogue, RandomSource& random,
 
 DivisionWindow::~DivisionWindow() = default;
 
+std::vector<DivisionKey> DivisionWindow::selectedDivisions() const {
+    return m_selection->selectedKeys();
+}
+
 void DivisionWindow::buildControls(SteadyClock clock) {
     QLabel* title = makeLabel(this, QStringLiteral("titleLabel"), tr("Clubdraw for CM99/00"),
                               Qt::AlignLeft, garamondBold());
@@ -116,6 +120,7 @@ void DivisionWindow::showSelected() {
     // selected, so the next ">" adds rather than replaces.
     m_selectedList->clear();
     m_selectedList->addItems(m_selection->selectedLabels());
+    Q_EMIT selectionChanged();
 }
 
 void DivisionWindow::addDivision() {
@@ -136,6 +141,7 @@ void DivisionWindow::removeDivision() {
 void DivisionWindow::removeAllDivisions() {
     m_selection->removeAll();
     m_selectedList->clear();
+    Q_EMIT selectionChanged();
 }
 
 void DivisionWindow::drawClub() {

@@ -25,6 +25,12 @@ public:
                    SteadyClock clock = steadyClock(), QWidget* parent = nullptr);
     ~DivisionWindow() override;
 
+    // The divisions of "Selected divisions", in the list's order.
+    std::vector<DivisionKey> selectedDivisions() const;
+
+Q_SIGNALS:
+    void selectionChanged();
+
 private Q_SLOTS:
     void addDivision();
     void addAllDivisions();

@@ -1,23 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errorbox.h"
 
-#include "core/printable.h"
-#include "core/version.h"
+#include "core/programmessage.h"
 
 #include <QMessageBox>
 
-#include <cstdio>
 #include <utility>
 
 namespace clubdraw {
 
 namespace {
-
-void writeLine(const QString& text) {
-    const QString line = QLatin1String(programName) + QStringLiteral(": ") + text;
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
-}
 
 void showBox(QMessageBox::Icon icon, const QString& text, const QString& details = {}) {
     QMessageBox box(icon, QStringLiteral("Clubdraw"), text, QMessageBox::Ok);
@@ -29,7 +21,7 @@ void showBox(QMessageBox::Icon icon, const QString& text, const QString& details
 } // namespace
 
 void ErrorBox::report(const RunError& error) {
-    writeLine(error.oneLine());
+    writeProgramMessage(error.oneLine());
     if (const Hook& hook = slot<Hook>()) {
         hook(error);
         return;
@@ -41,7 +33,7 @@ void ErrorBox::report(const RunError& error) {
 }
 
 void ErrorBox::warn(const QString& text) {
-    writeLine(printable(text));
+    writeProgramMessage(text);
     if (const WarningHook& hook = slot<WarningHook>()) {
         hook(text);
         return;

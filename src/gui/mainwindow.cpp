@@ -3,6 +3,8 @@
 
 #include "aboutwindow.h"
 #include "divisionwindow.h"
+#include "languagemenu.h"
+#include "managerswindow.h"
 #include "resultpanel.h"
 #include "secondarywindow.h"
 #include "thankswindow.h"
@@ -113,6 +115,9 @@ AboutWindow* MainWindow::aboutWindow() const {
 ThanksWindow* MainWindow::thanksWindow() const {
     return m_thanksWindow;
 }
+ManagersWindow* MainWindow::managersWindow() const {
+    return m_managersWindow;
+}
 
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
@@ -183,6 +188,7 @@ void MainWindow::buildControls() {
     aboutAction->setObjectName(QStringLiteral("aboutAction"));
     QAction* thanksAction = aboutMenu->addAction(tr("Thanks to..."));
     thanksAction->setObjectName(QStringLiteral("thanksAction"));
+    buildExtrasMenu();
 
     const auto box = [this](Nation n) -> QWidget* { return m_nationBoxes[static_cast<int>(n)]; };
     setTabChain({box(Nation::Argentina),
@@ -220,6 +226,20 @@ void MainWindow::buildControls() {
     connect(divisionsButton, &QPushButton::clicked, this, &MainWindow::showDivisionWindow);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(thanksAction, &QAction::triggered, this, &MainWindow::showThanks);
+    for (QCheckBox* nationBox : m_nationBoxes)
+        connect(nationBox, &QCheckBox::toggled, this, &MainWindow::nationChoiceChanged);
+    connect(m_minimumButton, &QRadioButton::toggled, this, &MainWindow::nationChoiceChanged);
+}
+
+void MainWindow::buildExtrasMenu() {
+    //: Title of the menu after "About" that holds what the program adds
+    QMenu* extrasMenu = menuBar()->addMenu(tr("Extras"));
+    extrasMenu->setObjectName(QStringLiteral("extrasMenu"));
+    QAction* managersAction = extrasMenu->addAction(tr("Several managers…"));
+    managersAction->setObjectName(QStringLiteral("severalManagersAction"));
+    managersAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(managersAction, &QAction::triggered, this, &MainWindow::showManagersWindow);
+    extrasMenu->addMenu(new LanguageMenu(extrasMenu));
 }
 
 QRadioButton* MainWindow::addPreset(QWidget* frame, NationPreset preset, const QString& objectName,
@@ -235,7 +255,7 @@ QRadioButton* MainWindow::addPreset(QWidget* frame, NationPreset preset, const Q
     return button;
 }
 
-NationTicks MainWindow::ticks() const {
+NationTicks MainWindow::nationTicks() const {
     NationTicks t{};
     for (int n = 0; n < nationCount; ++n)
         t[n] = m_nationBoxes[n]->checkState() == Qt::Checked;
@@ -248,10 +268,16 @@ void MainWindow::applyPreset(NationPreset preset) {
         m_nationBoxes[n]->setCheckState(pattern[n] ? Qt::Checked : Qt::Unchecked);
 }
 
+DatabaseType MainWindow::databaseType() const {
+    return m_minimumButton->isChecked() ? DatabaseType::Minimum : DatabaseType::Normal;
+}
+
+std::vector<DivisionKey> MainWindow::selectedDivisions() const {
+    return m_divisionWindow ? m_divisionWindow->selectedDivisions() : std::vector<DivisionKey>{};
+}
+
 void MainWindow::drawClub() {
-    const DatabaseType type =
-        m_minimumButton->isChecked() ? DatabaseType::Minimum : DatabaseType::Normal;
-    m_result->startDraw(buildNationPool(m_catalogue, ticks(), type));
+    m_result->startDraw(buildNationPool(m_catalogue, nationTicks(), databaseType()));
 }
 
 void MainWindow::clearResults() {
@@ -276,8 +302,17 @@ void MainWindow::showSingle(QPointer<Window>& slot, Make make) {
 }
 
 void MainWindow::showDivisionWindow() {
+    const bool made = !m_divisionWindow;
     showSingle(m_divisionWindow,
                [this] { return new DivisionWindow(m_catalogue, *m_random, m_clock); });
+    if (made) {
+        connect(m_divisionWindow, &DivisionWindow::selectionChanged, this,
+                &MainWindow::divisionChoiceChanged);
+        // Connected after showSingle's own: by then the window is forgotten,
+        // and its choice with it.
+        connect(m_divisionWindow, &SecondaryWindow::closed, this,
+                &MainWindow::divisionChoiceChanged);
+    }
 }
 
 void MainWindow::showAbout() {
@@ -286,6 +321,18 @@ void MainWindow::showAbout() {
 
 void MainWindow::showThanks() {
     showSingle(m_thanksWindow, [] { return new ThanksWindow(); });
+}
+
+void MainWindow::showManagersWindow() {
+    showSingle(m_managersWindow, [this] {
+        auto* window = new ManagersWindow(
+            m_catalogue, *m_random, m_clock,
+            {[this] { return ClubSource::fromNations(nationTicks(), databaseType()); },
+             [this] { return ClubSource::fromDivisions(selectedDivisions()); }});
+        connect(this, &MainWindow::nationChoiceChanged, window, &ManagersWindow::refreshPool);
+        connect(this, &MainWindow::divisionChoiceChanged, window, &ManagersWindow::refreshPool);
+        return window;
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

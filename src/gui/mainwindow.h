@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/catalogue.h"
+#include "core/divisionselection.h"
 #include "core/nationselection.h"
 #include "core/randomsource.h"
 #include "core/revealschedule.h"
@@ -20,6 +21,7 @@ namespace clubdraw {
 
 class AboutWindow;
 class DivisionWindow;
+class ManagersWindow;
 class ResultPanel;
 class SecondaryWindow;
 class ThanksWindow;
@@ -42,6 +44,18 @@ public:
     DivisionWindow* divisionWindow() const;
     AboutWindow* aboutWindow() const;
     ThanksWindow* thanksWindow() const;
+    ManagersWindow* managersWindow() const;
+
+    // What the league window draws from, without reaching into the
+    // controls: the ticked nations with the database type, and the
+    // divisions chosen in the division window (none while it is closed).
+    NationTicks nationTicks() const;
+    DatabaseType databaseType() const;
+    std::vector<DivisionKey> selectedDivisions() const;
+
+Q_SIGNALS:
+    void nationChoiceChanged();
+    void divisionChoiceChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,13 +66,14 @@ private Q_SLOTS:
     void showDivisionWindow();
     void showAbout();
     void showThanks();
+    void showManagersWindow();
 
 private:
     void buildControls();
+    void buildExtrasMenu();
     QRadioButton* addPreset(QWidget* frame, NationPreset preset, const QString& objectName,
                             const QString& caption, int left, int top, int width);
     void applyPreset(NationPreset preset);
-    NationTicks ticks() const;
     template <typename Window, typename Make> void showSingle(QPointer<Window>& slot, Make make);
 
     Catalogue m_catalogue;
@@ -72,6 +87,7 @@ private:
     QPointer<DivisionWindow> m_divisionWindow;
     QPointer<AboutWindow> m_aboutWindow;
     QPointer<ThanksWindow> m_thanksWindow;
+    QPointer<ManagersWindow> m_managersWindow;
     // Every secondary window made that Qt has not deleted yet, closed ones
     // included.
     std::vector<QPointer<SecondaryWindow>> m_windows;

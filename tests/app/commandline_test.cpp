@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/exitstatus.h"
 #include "core/cataloguelocation.h"
+#include "core/languagechoice.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -96,6 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{{"draw", "--nation", "England", "--seed", "7x"}, "'7x'"},
         UsageRow{{"draw", "--preset", "europa"}, "did you mean \"europe\"?"},
         UsageRow{{"draw", "--nation", "Narnia"}, "\"Narnia\" is not one of the sixteen nations"},
+        UsageRow{{"draw", "--preset", "all", "--manager", " "}, "--manager"},
+        UsageRow{{"draw", "--preset", "all", "--manager", "A", "--manager", "A"}, "\"A\""},
+        UsageRow{{"draw", "--preset", "all", "--seed", "1", "--words", "x"}, "--words"},
+        UsageRow{{"draw", "--replay", "1ABCD", "--count", "2"}, "--count"},
+        UsageRow{{"draw", "--replay", "1ABCD-EFGHJ"}, "1ABCD-EFGHJ"},
         UsageRow{{"draw", "--nation", "Netherlands"}, "did you mean \"Holland\"?"},
         UsageRow{{"draw", "--division", "Wales Leage"}, "no division \"Wales Leage\" in "},
         UsageRow{{"draw", "--division", "Wales Leage"}, "did you mean \"Wales League\"?"},
@@ -120,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{{"list", "Nations"},
                  "cannot list 'Nations', only nations or divisions; did you mean \"nations\"?"},
         UsageRow{{"list", "division"}, "did you mean \"divisions\"?"},
-        UsageRow{{"catalogue", "--force"}, "--force goes with --copy"}));
+        UsageRow{{"catalogue", "--force"}, "--force goes with --copy"},
+        UsageRow{{"draw", "--preset", "all", "--language", "no"}, "'no'"}));
 
 // A terminal of 80 columns shows every help line whole, in the language in
 // use (the suite runs once per shipped language).
@@ -143,15 +150,39 @@ TEST(CommandLine, onlyTheWindowTakesQtsOptionsAndADisplay) {
     } rows[] = {
         {{}, Route::Window},
         {{"--catalogue", "other.txt"}, Route::Window},
+        {{"--catalogue=other.txt"}, Route::Window},
+        {{"-catalogue=other.txt"}, Route::Window},
+        {{"--catalogue="}, Route::Window},
+        {{"--catalogue=other.txt", "draw"}, Route::Console},
+        {{"draw", "--catalogue", "other.txt"}, Route::Console},
         {{"-platform", "offscreen"}, Route::Window},
         {{"--help"}, Route::Console},
         {{"--catalogue", "other.txt", "draw"}, Route::Console},
         {{"--bogus"}, Route::Console},
         {{"stray"}, Route::Console},
         {{"-style", "fusion", "draw"}, Route::Console},
+        {{"--language", "nb"}, Route::Window},
+        {{"--language=en", "list", "nations"}, Route::Console},
     };
     for (const auto& row : rows)
         EXPECT_EQ(routeOf(QStringList{QStringLiteral("clubdraw")} + args(row.arguments)), row.route)
+            << args(row.arguments).join(u' ').toStdString();
+}
+
+// Read before any parser, to install the language the parser then speaks.
+TEST(CommandLine, languageIsPickedOutOfTheArgumentsAsTheParserReadsThem) {
+    const struct {
+        Words arguments;
+        std::optional<LanguageChoice> chosen;
+    } rows[] = {
+        {{"draw", "--language", "nb"}, LanguageChoice::NorwegianBokmal},
+        {{"--language", "nb", "-language=en"}, LanguageChoice::English},
+        {{"--catalogue", "--language", "nb"}, std::nullopt},
+        {{"--language", "de"}, std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(languageOption(QStringList{QStringLiteral("clubdraw")} + args(row.arguments)),
+                  row.chosen)
             << args(row.arguments).join(u' ').toStdString();
 }
 
@@ -162,15 +193,21 @@ TEST(CommandLine, theWindowReadsTheCatalogueItIsGiven) {
         return windowCatalogue(QStringList{QStringLiteral("clubdraw")} + args(arguments), err);
     };
     EXPECT_EQ(windowGets({}), QString());
-    EXPECT_EQ(windowGets({"--catalogue", "/tmp/mine.txt"}), QStringLiteral("/tmp/mine.txt"));
+    for (const Words& given :
+         {Words{"--catalogue", "/tmp/mine.txt"}, Words{"--catalogue=/tmp/mine.txt"}})
+        EXPECT_EQ(windowGets(given), QStringLiteral("/tmp/mine.txt"));
     EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(windowGets({"--catalogue="}), std::nullopt);
     EXPECT_EQ(windowGets({"-platform"}), std::nullopt);
-    EXPECT_TRUE(errors.startsWith(QStringLiteral("clubdraw: unknown option '-platform'")));
+    EXPECT_TRUE(errors.contains(QStringLiteral("clubdraw: unknown option '-platform'")));
 }
 
 QStringList clubsIn(const QString& out) {
     QStringList clubs;
-    for (const QString& l : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!lines.isEmpty())
+        lines.removeLast(); // the draw's code
+    for (const QString& l : lines)
         clubs << l.section(QStringLiteral(" in "), 0, 0);
     clubs.sort();
     return clubs;
@@ -227,12 +264,26 @@ TEST(CommandLine, aDivisionOfOneClubListedTwiceDrawsItAsTheWindowDoes) {
                                    .toLatin1());
     const Outcome one = run(args({"draw", "--division", "Scotland Highland"}), folder.path());
     EXPECT_EQ(one.status, 0) << one.err.toStdString();
-    EXPECT_EQ(one.out, QStringLiteral("Cove Rangers in Scotland, Highland \n"));
+    EXPECT_EQ(one.out.section(u'\n', 0, 0), QStringLiteral("Cove Rangers in Scotland, Highland "));
     const Outcome two =
         run(args({"draw", "--division", "Scotland Highland", "--count", "2"}), folder.path());
     EXPECT_EQ(two.status, 1);
     EXPECT_EQ(two.err,
               QStringLiteral("clubdraw: only 1 club to draw from, fewer than --count 2\n"));
+}
+
+// A code printed by a draw replays it: the same clubs for the same rows.
+TEST(CommandLine, aDrawsCodeReplaysIt) {
+    const QStringList names{"--manager", "Ann", "--manager", "Bo", "--manager", "Cem"};
+    const Outcome drawn =
+        run(args({"draw", "--preset", "all", "--normal", "--words", "Round 1"}) + names,
+            catalogueFolder().path());
+    ASSERT_EQ(drawn.status, 0) << drawn.err.toStdString();
+    const QString code = drawn.out.trimmed().section(u' ', -1);
+    const Outcome replayed =
+        run(args({"draw", "--replay"}) + QStringList{code} + names, catalogueFolder().path());
+    EXPECT_EQ(replayed.status, 0) << replayed.err.toStdString();
+    EXPECT_EQ(replayed.out, drawn.out);
 }
 
 TEST(CommandLine, aSeedRepeatsTheDraw) {
@@ -335,6 +386,34 @@ TEST(CommandLine, catalogueShowsTheOneInUseAndCopyMakesTheUsersOwn) {
     EXPECT_EQ(beside.first, 1);
     EXPECT_TRUE(beside.second.contains(program.file())) << beside.second.toStdString();
     EXPECT_EQ(contentsOf(user), shipped);
+}
+
+// A copy is made only where it would be read, and only of a catalogue
+// with clubs.
+TEST(CommandLine, copyTakesOnlyACatalogueThatWouldBeUsed) {
+    const ScratchDataFolders data;
+    const ProgramFolder bare;
+    const QString good = catalogueFolder().file();
+    const QString noClubs = ScratchDataFolders::put(data.systemFolder(), "\r\n");
+    const QString brokenFile = bare.path() + QStringLiteral("/broken.txt");
+    QFile broken(brokenFile);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("A,B,C,0") == 7);
+    broken.close();
+    const struct {
+        QString programFolder, source;
+        int status;
+    } rows[] = {{catalogueFolder().path(), good, 1}, // the one beside the program comes first
+                {bare.path(), QStringLiteral("/dev/null"), 1},
+                {bare.path(), noClubs, 1},
+                {bare.path(), brokenFile, 1},
+                {bare.path(), good, 0}};
+    for (const auto& row : rows) {
+        const Outcome o = run({QStringLiteral("--catalogue"), row.source,
+                               QStringLiteral("catalogue"), QStringLiteral("--copy")},
+                              row.programFolder);
+        EXPECT_EQ(o.status, row.status) << row.source.toStdString() << o.err.toStdString();
+        EXPECT_EQ(QFileInfo::exists(cataloguePathIn(data.userFolder())), row.status == 0);
+    }
 }
 
 TEST(CommandLine, copyIntoAFolderThatCannotBeMadeFailsClearly) {

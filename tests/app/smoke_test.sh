@@ -70,10 +70,45 @@ env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \
   "$binary" draw --preset europe --count 3 --seed 7 >"$dir/first" 2>&1
 rc=$?
 "$binary" draw --preset europe --count 3 --seed 7 >"$dir/second" 2>&1
-if [ "$rc" -ne 0 ] || [ "$(sort -u "$dir/first" | wc -l)" -ne 3 ] ||
+# Three different clubs, then the draw's code.
+if [ "$rc" -ne 0 ] || [ "$(head -n 3 "$dir/first" | sort -u | wc -l)" -ne 3 ] ||
+  [ "$(wc -l <"$dir/first")" -ne 4 ] ||
   ! cmp -s "$dir/first" "$dir/second"; then
   fail "a seeded draw of three without a display: status $rc, $(cat "$dir/first") / $(cat "$dir/second")"
 fi
+
+# Output that does not all arrive fails every command, with one line on
+# stderr: a full disk, a closed stdout. A copy's own catalogue comes from
+# the system's folder, where --copy takes it from.
+mkdir -p "$dir/system/clubdraw"
+cp "$(dirname "$binary")/kortliste_eng.txt" "$dir/system/clubdraw/"
+for command in --help --version check catalogue "catalogue --copy --force" "list nations" \
+  "list divisions" "draw --preset all --count 5" "draw --preset all --count 5 --json"; do
+  for target in /dev/full closed; do
+    if [ "$target" = closed ]; then
+      "$dir/clubdraw" $command >&- 2>"$dir/err"
+    else
+      "$dir/clubdraw" $command >"$target" 2>"$dir/err"
+    fi
+    rc=$?
+    [ "$rc" -eq 1 ] && [ "$(wc -l <"$dir/err")" -eq 1 ] ||
+      fail "$command into $target gave status $rc and: $(cat "$dir/err")"
+  done
+done
+# A reader that goes early: silent death by SIGPIPE (141) is the convention;
+# with SIGPIPE ignored the write fails, and so does the command. The JSON
+# of 500 clubs is larger than a pipe holds.
+for trap in - "''"; do
+  (
+    eval "trap $trap PIPE"
+    "$binary" draw --preset all --normal --count 500 --json 2>"$dir/err" | head -c 10 >/dev/null
+    exit "${PIPESTATUS[0]}"
+  )
+  rc=$?
+  want=141
+  [ "$trap" = - ] || want=1
+  [ "$rc" -eq "$want" ] || fail "a reader gone early (trap $trap) gave status $rc: $(cat "$dir/err")"
+done
 
 # The window without one: one line saying so, and what works instead.
 for args in "" "-bogus"; do
@@ -86,5 +121,6 @@ for args in "" "-bogus"; do
 done
 
 [ $status -eq 0 ] &&
-  echo "ok: --help, --version, a wrong option, check, Norwegian, a seeded draw and no display"
+  echo "ok: --help, --version, a wrong option, check, Norwegian, a seeded draw, output that" \
+    "cannot be written and no display"
 exit $status

@@ -37,14 +37,14 @@ TEST(CatalogueLocation, theFirstPlaceHoldingTheFileWins) {
             ScratchDataFolders::put(data.userFolder(), "A,B,,0,C\n");
         if (row.system)
             ScratchDataFolders::put(data.systemFolder(), "A,B,,0,C\n");
-        const CatalogueFile found = findCatalogue(program.path());
+        const CatalogueFile found = findRegularCatalogueFile(program.path());
         EXPECT_EQ(found.origin, row.found);
         EXPECT_EQ(QDir::cleanPath(found.path),
                   QDir::cleanPath(cataloguePathIn(row.beside ? program.path()
                                                   : row.user ? data.userFolder()
                                                              : data.systemFolder())));
         // A given file wins over all of them, whether or not it exists.
-        EXPECT_EQ(findCatalogue(program.path(), QStringLiteral("x.txt")).origin,
+        EXPECT_EQ(findRegularCatalogueFile(program.path(), QStringLiteral("x.txt")).origin,
                   CatalogueOrigin::Given);
     }
 }
@@ -53,7 +53,7 @@ TEST(CatalogueLocation, noneFoundIsError53NamingEveryPlaceInOrder) {
     const ScratchDataFolders data;
     const ProgramFolder program;
     try {
-        findCatalogue(program.path());
+        findRegularCatalogueFile(program.path());
         FAIL() << "no error";
     } catch (const RunError& error) {
         EXPECT_EQ(error.number(), RunError::FileNotFound);
@@ -77,7 +77,7 @@ TEST(CatalogueLocation, error53ShowsTheFirstPlacesAndCountsTheRest) {
         dirs << program.path() + QStringLiteral("/share%1").arg(i);
     qputenv("XDG_DATA_DIRS", dirs.join(u':').toLocal8Bit());
     try {
-        findCatalogue(program.path());
+        findRegularCatalogueFile(program.path());
         FAIL() << "no error";
     } catch (const RunError& error) {
         const QStringList places = error.places();
@@ -118,9 +118,9 @@ TEST(CatalogueLocation, aBrokenUserCopyIsError75NotTheSystemCopy) {
         ScratchDataFolders::put(data.systemFolder(), "A,B,,0,C\n");
         ASSERT_TRUE(QDir().mkpath(data.userFolder()));
         ASSERT_TRUE(row.make(userCataloguePath())) << row.name;
-        EXPECT_EQ(locateCatalogue(program.path()).origin, CatalogueOrigin::UserData);
+        EXPECT_EQ(findCataloguePlace(program.path()).origin, CatalogueOrigin::UserData);
         try {
-            findCatalogue(program.path());
+            findRegularCatalogueFile(program.path());
             ADD_FAILURE() << row.name << ": no error";
         } catch (const RunError& error) {
             EXPECT_EQ(error.number(), RunError::FileUnreadable) << row.name;

@@ -2,6 +2,7 @@
 #include "gui/aboutwindow.h"
 #include "gui/divisionwindow.h"
 #include "gui/mainwindow.h"
+#include "gui/managerswindow.h"
 #include "gui/printbox.h"
 #include "gui/thankswindow.h"
 #include "guitestsupport.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -77,14 +79,17 @@ TEST_F(AccessibilityFixture, everyControlOfEveryWindowHasAName) {
     window.findChild<QAction*>(QStringLiteral("aboutAction"))->trigger();
     window.findChild<QAction*>(QStringLiteral("thanksAction"))->trigger();
     window.findChild<QPushButton*>(QStringLiteral("divisionWindowButton"))->click();
+    window.findChild<QAction*>(QStringLiteral("severalManagersAction"))->trigger();
+    window.managersWindow()->findChild<QPushButton*>(QStringLiteral("showLeftOutButton"))->click();
     for (QWidget* top :
          {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.divisionWindow()),
-          static_cast<QWidget*>(window.aboutWindow()),
-          static_cast<QWidget*>(window.thanksWindow())}) {
+          static_cast<QWidget*>(window.aboutWindow()), static_cast<QWidget*>(window.thanksWindow()),
+          static_cast<QWidget*>(window.managersWindow())}) {
         ASSERT_NE(top, nullptr);
         for (QWidget* w : top->findChildren<QWidget*>()) {
             const bool control = qobject_cast<QAbstractButton*>(w) ||
-                                 qobject_cast<QListWidget*>(w) || qobject_cast<QGroupBox*>(w) ||
+                                 qobject_cast<QAbstractItemView*>(w) ||
+                                 qobject_cast<QLineEdit*>(w) || qobject_cast<QGroupBox*>(w) ||
                                  qobject_cast<PrintBox*>(w);
             if (!control || !w->isVisibleTo(top)) // Qt's hidden menu-bar extension, say
                 continue;

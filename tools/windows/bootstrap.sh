@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   # The cross compiler (posix threads, as Qt needs), Qt's source and its build.
-  g++-mingw-w64-x86-64-posix dpkg-dev ninja-build
+  g++-mingw-w64-x86-64-posix dpkg-dev ninja-build patch
   # The core tests, built from Debian's GoogleTest source.
   googletest
   # The downloads.
@@ -16,4 +16,4 @@ packages=(
   # Running and looking at the Windows program.
   wine wine64 fonts-wine xvfb xauth xdotool imagemagick
 )
-bash "$(dirname "$0")/../bootstrap.sh" "${packages[@]}"
+bash "$(dirname "$0")/../bootstrap.sh" --deb-src "${packages[@]}"

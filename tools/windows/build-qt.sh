@@ -62,57 +62,20 @@ if [ -f "$prefix/.complete" ]; then
   exit 0
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-
-# apt-get source needs a deb-src entry. Where there is none, add one made
-# from the machine's own Debian entries (those of its release), so no host
-# is named here.
-if ! grep -rqsE '^[[:space:]]*(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-  codename=$(. /etc/os-release && echo "${VERSION_CODENAME}")
-  src_list=/etc/apt/sources.list.d/clubdraw-deb-src.sources
-  tmp=$(mktemp)
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] || continue
-    # deb822 stanzas of this release, with their type turned into deb-src.
-    awk -v codename="$codename" '
-      BEGIN { RS = ""; ORS = "\n\n" }
-      /(^|\n)Types:[^\n]*deb/ && $0 ~ ("(^|\n)Suites:[^\n]*" codename) {
-        sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print
-      }' "$f" >> "$tmp"
-  done
-  if [ -f /etc/apt/sources.list ]; then
-    grep -E "^[[:space:]]*deb[[:space:]].*[[:space:]]$codename" /etc/apt/sources.list \
-      | sed -E 's/^[[:space:]]*deb[[:space:]]/deb-src /' > "$tmp.list" || true
-    if [ -s "$tmp.list" ]; then
-      $sudo install -m 644 "$tmp.list" /etc/apt/sources.list.d/clubdraw-deb-src.list
-    fi
-    rm -f "$tmp.list"
-  fi
-  if [ -s "$tmp" ]; then
-    $sudo install -m 644 "$tmp" "$src_list"
-  fi
-  rm -f "$tmp"
-  $sudo apt-get update -qq
-fi
-
 work=$cache/qt-build-$key
 rm -rf "$work" "$prefix"
 mkdir -p "$work"
 start=$(date +%s)
+# The deb-src entry apt-get source needs is tools/bootstrap.sh's to add.
 (
   cd "$work"
   apt-get source --only-source -qq "qt6-base=$qt_version"
-)
+) || { echo "build-qt.sh: no qt6-base source; run tools/windows/bootstrap.sh" >&2; exit 1; }
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
-# Qt 6.4's Windows platform plugin is out of step with Gui's features when
-# some are off: it uses dynamic OpenGL with OpenGL off, and Gui's DirectWrite
-# font database, which Gui builds only with Direct2D.
-plugin=$src/src/plugins/platforms/windows
-sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
-  "$plugin/qwindowswindow.cpp"
-sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
-  "$plugin/qwindowsintegration.cpp"
+# Fails loudly when the source no longer has the lines the patch changes.
+for fix in "$repo"/tools/windows/patches/*.patch; do
+  patch --forward --batch -p1 -d "$src" <"$fix"
+done
 
 cmake -S "$src" -B "$work/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

@@ -4,20 +4,25 @@
 # Windows player would use it. Run tools/windows/package.sh first.
 #   - the portable copy's command line prints what the Linux build prints,
 #     byte for byte, with the same exit status;
-#   - the core tests pass;
+#   - --language nb and LANGUAGE=nb speak Norwegian, as on Linux;
+#   - the core tests pass (ctest, under Wine);
 #   - the window opens, Find random team reveals a club, Quit ends with 0,
 #     and a copy without a catalogue shows the error-53 box;
-#   - the installer installs silently, the installed program draws and makes
-#     the user's catalogue copy, and the uninstaller removes it all.
+#   - Extras > Language > Norsk bokmål gives Norwegian windows at the next
+#     start; the window at 150 % (LogPixels 144);
+#   - the installer speaks Norwegian when asked, installs silently, the
+#     installed program draws and makes the user's catalogue copy, /PATH adds
+#     the folder to the user's PATH, a second install elsewhere removes the
+#     first, and the uninstaller removes it all, PATH entry included;
+#   - SHA256SUMS matches both downloads.
 # Screenshots are left in build/windows/test/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 repo=$PWD
+source tools/windows/names.sh
 start=$(date +%s)
 build=$repo/build/windows
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
-name=clubdraw-$version-win64
-if [ -z "$version" ] || [ ! -f "$build/$name.zip" ] || [ ! -f "$build/$name-setup.exe" ]; then
+if [ ! -f "$build/$zip_name" ] || [ ! -f "$build/$setup_name" ]; then
   echo "test.sh: no Windows downloads in build/windows; run tools/windows/package.sh first" >&2
   exit 1
 fi
@@ -61,7 +66,10 @@ if [ ! -x "$linux" ]; then
   cmake --build --preset default --target clubdraw
 fi
 
-(cd "$work" && unzip -q "$build/$name.zip")
+echo "== The downloads"
+check "SHA256SUMS matches both downloads" bash -c "cd '$build' && sha256sum --quiet -c '$sums_name'"
+
+(cd "$work" && unzip -q "$build/$zip_name")
 portable=$work/$name
 
 # Runs both builds in the portable folder; stdout and exit status must match.
@@ -88,6 +96,10 @@ check "the draw printed letters beyond ASCII" grep -qP '[^\x00-\x7F]' "$work/win
 same "list of divisions" list divisions
 same "too few clubs" draw --preset none
 same "an unknown preset" draw --preset nowhere
+same "--language nb" --language nb --help
+same "--language nb in a command" list nations --language=nb
+LANGUAGE=nb same "LANGUAGE=nb" --help
+check "LANGUAGE=nb speaks Norwegian" grep -q "Argumenter:" "$work/windows.out"
 
 (cd "$portable" && wine cmd /c clubdraw --version) >"$work/windows.out" 2>/dev/null || true
 "$linux" --version >"$work/linux.out"
@@ -110,11 +122,7 @@ cp "$portable/kortliste_eng.txt" "$odd"
 check "--catalogue 'C:\\Mine klubber ø\\my clubs é.txt'" cmp -s "$work/linux.out" "$work/windows.out"
 
 echo "== The core tests"
-qt=$(bash tools/windows/build-qt.sh --prefix)
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
-WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w "$pthread")" \
-  wine "$build/tests/core_tests.exe" --gtest_brief=1 >"$out/core_tests.log" 2>&1 &&
+ctest --test-dir "$build" --output-on-failure >"$out/core_tests.log" 2>&1 &&
   pass "core tests: $(grep -E '^\[  PASSED  \]' "$out/core_tests.log" | tr -d '\r')" ||
   { fail "core tests"; tail -n 30 "$out/core_tests.log"; }
 
@@ -180,18 +188,99 @@ program=$!
 box=$(window "Clubdraw")
 sleep 1
 import -window "$box" "$out/error53_box.png"
-check "a copy without a catalogue reports error 53" grep -q "53" "$out/error53.log"
+check "a copy without a catalogue shows the error box" test -n "$box"
+check "the box reports error 53" grep -q "run-time error 53:" "$out/error53.log"
 xdotool key --window "$box" Return
 finished "$program"
 check "the error box ends the program with status 1 (got $ended)" test "$ended" = 1
 
+echo "== The language and the scale of the window"
+settings='HKCU\Software\clubdraw\clubdraw'
+# Starts the portable copy's window; shoots it once it is up, then ends it.
+shoot() { # file, arguments...
+  local file=$1 id
+  shift
+  (cd "$portable" && wine ./clubdraw.exe "$@") >>"$out/language.log" 2>&1 &
+  program=$!
+  id=$(window "Clubdraw for Championship Manager 99/00")
+  sleep 2
+  import -window "$id" "$file"
+  xdotool key --window "$id" alt+F4
+  finished "$program"
+  # The next shot must not find this window.
+  if [ "$ended" = running ]; then wineserver -k || true; fi
+}
+# How many pixels two shots differ in.
+differ() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
+shoot "$out/main_window_en.png"
+shoot "$out/main_window_nb.png" --language nb
+LANGUAGE=nb shoot "$work/language_variable.png"
+check "--language nb changes the window ($(differ "$out/main_window_en.png" "$out/main_window_nb.png") pixels)" \
+  test "$(differ "$out/main_window_en.png" "$out/main_window_nb.png")" -gt 1000
+check "LANGUAGE=nb gives the same window as --language nb" \
+  test "$(differ "$out/main_window_nb.png" "$work/language_variable.png")" = 0
+
+# Extras > Language > Norsk bokmål, by keyboard: Alt, then the menus
+# (Language follows Several managers…).
+(cd "$portable" && wine ./clubdraw.exe) >>"$out/language.log" 2>&1 &
+program=$!
+main=$(window "Clubdraw for Championship Manager 99/00")
+sleep 2
+xdotool key --window "$main" --delay 300 alt Right Down Down Right
+sleep 1
+import -window root "$out/language_menu.png"
+xdotool key --window "$main" --delay 300 Down Down Return
+xdotool key --window "$main" alt+F4
+finished "$program"
+kept=$(wine reg query "$settings" /v language 2>/dev/null | tr -d '\r' | awk '/language/ { print $NF }')
+check "Norsk bokmål is kept for the user (language = $kept)" test "$kept" = nb
+shoot "$work/main_window_kept.png"
+check "the next start speaks Norwegian" \
+  test "$(differ "$out/main_window_nb.png" "$work/main_window_kept.png")" = 0
+wine reg add "$settings" /v language /d "klingon" /f >/dev/null 2>&1
+shoot "$work/main_window_unknown.png"
+check "an unknown kept language follows the system, with no box" \
+  test "$(differ "$out/main_window_en.png" "$work/main_window_unknown.png")" = 0
+wine reg delete "$settings" /f >/dev/null 2>&1 || true
+
+# 150 %: Wine's own dots per inch, read when Wine starts.
+wineserver -w
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -k || true
+shoot "$out/main_window_windows_150.png"
+check "at 150 % the window is half as large again ($(identify -format %w "$out/main_window_windows_150.png") pixels wide)" \
+  test "$(identify -format %w "$out/main_window_windows_150.png")" -ge 750
+wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+wineserver -k || true
+
 echo "== The installer"
+# In Norwegian, by its language choice: Wine answers English to
+# GetUserDefaultUILanguage whatever LANG says.
+wine "$build/$setup_name" >"$out/installer.log" 2>&1 &
+setup=$!
+chooser=$(window "Installer Language")
+import -window "$chooser" "$out/installer_language.png"
+xdotool key --window "$chooser" --delay 300 Down Return
+installer=$(window "Clubdraw installasjon ")
+sleep 2
+import -window "$installer" "$out/installer_nb_licence.png"
+xdotool key --window "$installer" Return
+sleep 2
+import -window "$installer" "$out/installer_nb_components.png"
+check "the installer speaks Norwegian when asked" test -n "$installer"
+wineserver -k || true
+wait "$setup" 2>/dev/null || true
 user=$(whoami)
 installed="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Clubdraw"
 menu="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Clubdraw.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Clubdraw'
-wine "$build/$name-setup.exe" /S
+# The user's own PATH, with an empty entry and a variable in it.
+path_before='C:\Tools;;%USERPROFILE%\bin'
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d "$path_before" /f >/dev/null 2>&1
+user_path() { wine reg query 'HKCU\Environment' /v Path 2>/dev/null | tr -d '\r' | sed -n 's/^ *Path *REG_[A-Z_]* *//p'; }
+wine "$build/$setup_name" /S
 wineserver -w
+check "/S leaves PATH alone" test "$(user_path)" = "$path_before"
 check "installs into AppData\\Local\\Programs\\Clubdraw" test -f "$installed/clubdraw.exe"
 check "puts the catalogue in the installation's data folder" \
   test -f "$installed/share/clubdraw/kortliste_eng.txt"
@@ -205,9 +294,26 @@ wine "$installed/clubdraw.com" catalogue --copy >/dev/null 2>&1 || true
 copy=$(wine "$installed/clubdraw.com" catalogue | tr -d '\r')
 check "catalogue --copy gives the user a copy: $copy" \
   grep -qE '^C:\\users\\[^\\]+\\AppData\\Local\\clubdraw\\kortliste_eng\.txt$' <<<"$copy"
-wine "$installed/uninstall.exe" /S
-for _ in $(seq 60); do [ -e "$installed" ] || break; sleep 1; done
+
+# /PATH puts the folder on PATH; an install elsewhere removes the first,
+# PATH entry included, and the uninstaller leaves PATH as it was.
+wine "$build/$setup_name" /S /PATH
 wineserver -w
+check "/PATH adds the folder to the user's PATH" \
+  test "$(user_path)" = "$path_before;$(winepath -w "$installed")"
+other="$WINEPREFIX/drive_c/Other"
+wine "$build/$setup_name" /S /PATH '/D=C:\Other'
+wineserver -w
+check "an install elsewhere removes the first one" test ! -e "$installed"
+check "... installs there, with its own PATH entry alone" test "$(user_path)" = "$path_before;C:\Other"
+check "... keeping the user's own catalogue" \
+  test -f "$WINEPREFIX/drive_c/users/$user/AppData/Local/clubdraw/kortliste_eng.txt"
+check "... and lists itself there" bash -c "wine reg query '$key' /v InstallLocation 2>/dev/null | grep -q 'C:.Other'"
+wine 'C:\Other\uninstall.exe' /S
+for _ in $(seq 60); do [ -e "$other" ] || break; sleep 1; done
+wineserver -w
+check "the uninstaller takes exactly its entry off PATH" test "$(user_path)" = "$path_before"
+installed=$other
 check "the uninstaller removes the program" test ! -e "$installed"
 check "the uninstaller removes the Start-menu entry" test ! -e "$menu"
 check "the uninstaller removes its entry in installed apps" bash -c "! wine reg query '$key' >/dev/null 2>&1"

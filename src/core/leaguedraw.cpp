@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "leaguedraw.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+namespace clubdraw {
+
+namespace {
+
+// The pool without the clubs left out and those kept rows hold, entries
+// in pool order, so drawClubs() chooses as it does for a single draw.
+CandidatePool poolLeftIn(const CandidatePool& pool, const LeaveOutList& leaveOut,
+                         const KeptRows& kept) {
+    QSet<ClubIdentity> barred;
+    for (const ClubIdentity& identity : leaveOut.lines())
+        barred.insert(identity);
+    for (const auto& [row, club] : kept)
+        barred.insert(clubIdentity(club));
+    if (barred.isEmpty())
+        return pool;
+    CandidatePool left;
+    for (const Club& club : pool.entries()) {
+        if (!barred.contains(clubIdentity(club)))
+            left.add(club);
+    }
+    return left;
+}
+
+// The club's record in the catalogue: the very record when it is there,
+// else the first of the same club.
+int catalogueIndex(const Catalogue& catalogue, const Club& club) {
+    const auto exact = std::find(catalogue.clubs.begin(), catalogue.clubs.end(), club);
+    if (exact != catalogue.clubs.end())
+        return static_cast<int>(exact - catalogue.clubs.begin());
+    const ClubIdentity identity = clubIdentity(club);
+    const auto same = std::find_if(catalogue.clubs.begin(), catalogue.clubs.end(),
+                                   [&](const Club& c) { return clubIdentity(c) == identity; });
+    return same != catalogue.clubs.end() ? static_cast<int>(same - catalogue.clubs.begin()) : 0;
+}
+
+} // namespace
+
+int clubsLeftIn(const CandidatePool& pool, const LeaveOutList& leaveOut) {
+    const CandidatePool left = poolLeftIn(pool, leaveOut, {});
+    return static_cast<int>(differentClubs(left).size());
+}
+
+LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows& kept,
+                        const LeaveOutList& leaveOut, RandomSource& random) {
+    LeagueResult result;
+    result.rowsToDraw = rowCount - static_cast<int>(kept.size());
+    if (result.rowsToDraw <= 0) {
+        // Nothing to draw: every row keeps its club.
+        result.outlook = {DrawOutlook::Shortfall::None, 0};
+        for (const auto& [row, club] : kept)
+            result.clubs.push_back(club);
+        return result;
+    }
+    const CandidatePool left = poolLeftIn(pool, leaveOut, kept);
+    std::vector<Club> drawn = drawClubs(left, result.rowsToDraw, random);
+    if (drawn.empty()) {
+        result.outlook = drawOutlook(left, result.rowsToDraw);
+        return result;
+    }
+    // Found by drawClubs() already; not counted twice.
+    result.outlook = {DrawOutlook::Shortfall::None, -1};
+    auto next = drawn.begin();
+    for (int row = 0; row < rowCount; ++row) {
+        const auto keptRow = kept.find(row);
+        if (keptRow != kept.end())
+            result.clubs.push_back(keptRow->second);
+        else
+            result.clubs.push_back(std::move(*next++));
+    }
+    return result;
+}
+
+DrawCode makeDrawCode(const LeagueRequest& request, const Catalogue& catalogue,
+                      const LeaveOutList& leaveOut) {
+    DrawCode code;
+    code.seed = request.seed;
+    code.sourceKind = request.source.kind;
+    if (request.source.kind == ClubSource::Kind::Nations) {
+        code.ticks = request.source.ticks;
+        code.database = request.source.database;
+    } else {
+        const DivisionList divisions = collectDivisions(catalogue);
+        for (int i = 0; i < divisions.count(); ++i) {
+            const DivisionKey& key = divisions.at(i).key;
+            if (std::find(request.source.divisions.begin(), request.source.divisions.end(), key) !=
+                request.source.divisions.end())
+                code.divisionIndexes.push_back(i);
+        }
+    }
+    code.managerCount = request.managerCount;
+    for (const auto& [row, club] : request.kept)
+        code.kept.push_back({row, catalogueIndex(catalogue, club)});
+    code.catalogueFingerprint = catalogueFingerprint(catalogue);
+    code.leaveOutFingerprint = leaveOut.fingerprint(catalogue);
+    return code;
+}
+
+LeagueOutcome runLeagueDraw(const LeagueRequest& request, const Catalogue& catalogue,
+                            const LeaveOutList& leaveOut) {
+    SeededRandomSource random(request.seed);
+    LeagueOutcome outcome;
+    outcome.result = drawLeague(request.source.pool(catalogue), request.managerCount, request.kept,
+                                leaveOut, random);
+    if (outcome.result.drawn())
+        outcome.code = makeDrawCode(request, catalogue, leaveOut).encode();
+    return outcome;
+}
+
+Replay replayLeagueDraw(const QString& text, const Catalogue& catalogue,
+                        const LeaveOutList& leaveOut) {
+    Replay replay;
+    const DecodedCode decoded = DrawCode::decode(text);
+    replay.problem = decoded.problem;
+    if (replay.problem != CodeProblem::None)
+        return replay;
+    const DrawCode& code = decoded.code;
+    // The catalogue first: the list's fingerprint depends on it.
+    if (code.catalogueFingerprint != catalogueFingerprint(catalogue)) {
+        replay.problem = CodeProblem::CatalogueDiffers;
+        return replay;
+    }
+    if (code.leaveOutFingerprint != leaveOut.fingerprint(catalogue)) {
+        replay.problem = CodeProblem::LeaveOutDiffers;
+        return replay;
+    }
+    LeagueRequest& request = replay.request;
+    request.seed = code.seed;
+    request.managerCount = code.managerCount;
+    if (code.sourceKind == ClubSource::Kind::Nations) {
+        request.source = ClubSource::fromNations(code.ticks, code.database);
+    } else {
+        const DivisionList divisions = collectDivisions(catalogue);
+        std::vector<DivisionKey> keys;
+        for (const int index : code.divisionIndexes) {
+            // A same-looking catalogue with fewer divisions.
+            if (index >= divisions.count()) {
+                replay.problem = CodeProblem::CatalogueDiffers;
+                return replay;
+            }
+            keys.push_back(divisions.at(index).key);
+        }
+        request.source = ClubSource::fromDivisions(std::move(keys));
+    }
+    for (const DrawCode::KeptRow& kept : code.kept) {
+        if (kept.clubIndex >= catalogue.count()) {
+            replay.problem = CodeProblem::CatalogueDiffers;
+            return replay;
+        }
+        request.kept[kept.row] = catalogue.clubs[static_cast<std::size_t>(kept.clubIndex)];
+    }
+    replay.outcome = runLeagueDraw(request, catalogue, leaveOut);
+    return replay;
+}
+
+QString normalisedWords(const QString& words) {
+    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"));
+    return words.normalized(QString::NormalizationForm_C)
+        .trimmed()
+        .replace(whiteSpace, QStringLiteral(" "));
+}
+
+std::uint64_t seedFromWords(const QString& words) {
+    const QByteArray digest =
+        QCryptographicHash::hash(normalisedWords(words).toUtf8(), QCryptographicHash::Sha256);
+    std::uint64_t seed = 0;
+    for (int i = 0; i < 8; ++i)
+        seed = (seed << 8) | static_cast<unsigned char>(digest[i]);
+    return seed;
+}
+
+std::uint64_t randomSeed() {
+    return QRandomGenerator::system()->generate64();
+}
+
+QString LeagueText::managerName(const QStringList& managers, int row) {
+    if (row < managers.size() && !managers[row].isEmpty())
+        return managers[row];
+    return tr("Manager %1").arg(row + 1);
+}
+
+QString LeagueText::codeLine(const QString& code) {
+    //: Last line of a copied or printed result
+    return tr("Code: %1").arg(code);
+}
+
+QString resultText(const QStringList& managers, const std::vector<Club>& clubs,
+                   const QString& code) {
+    QString text;
+    for (int row = 0; row < static_cast<int>(clubs.size()); ++row) {
+        const Club& club = clubs[static_cast<std::size_t>(row)];
+        //: Copied result: manager, club, division line, nation
+        text += LeagueText::tr("%1: %2 (%3), %4")
+                    .arg(LeagueText::managerName(managers, row), club.name, divisionLine(club),
+                         club.nation) +
+                u'\n';
+    }
+    text += LeagueText::codeLine(code) + u'\n';
+    return text;
+}
+
+} // namespace clubdraw
