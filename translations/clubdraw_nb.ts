@@ -24,6 +24,10 @@
         <source>%1 is not a regular file</source>
         <translation>%1 er ikke en vanlig fil</translation>
     </message>
+    <message>
+        <source>%1 is a link that leads round in a loop</source>
+        <translation>%1 er en lenke som går i ring</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -232,6 +236,14 @@ vinduet og alle kommandoer kopien din.</translation>
         <source>%1; nothing copied</source>
         <translation>%1; ingenting ble kopiert</translation>
     </message>
+    <message>
+        <source>%1 is a link that leads round in a loop; remove the link; nothing copied</source>
+        <translation>%1 er en lenke som går i ring; fjern lenken; ingenting ble kopiert</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which is not a regular file; remove the link; nothing copied</source>
+        <translation>%1 er en lenke til %2, som ikke er en vanlig fil; fjern lenken; ingenting ble kopiert</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueLocation</name>
@@ -352,6 +364,10 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
             <numerusform>%1: %n lag til over grensen på %2 lastes ikke</numerusform>
             <numerusform>%1: %n lag til over grensen på %2 lastes ikke</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the file name to check is empty</source>
+        <translation>filnavnet som skal sjekkes, er tomt</translation>
     </message>
 </context>
 <context>

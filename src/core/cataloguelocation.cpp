@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <filesystem>
+
 #ifndef CLUBDRAW_DATA_FROM_PROGRAM
 #define CLUBDRAW_DATA_FROM_PROGRAM "../share/clubdraw"
 #endif
@@ -100,6 +102,12 @@ CatalogueFile findRegularCatalogueFile(const QString& programFolder, const QStri
     if (found.origin != CatalogueOrigin::Given)
         Catalogue::checkFile(found.path, true);
     return found;
+}
+
+bool isLinkLoop(const QString& path) {
+    std::error_code error;
+    std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
+    return error == std::errc::too_many_symbolic_link_levels;
 }
 
 } // namespace clubdraw

@@ -46,4 +46,7 @@ CatalogueFile findCataloguePlace(const QString& programFolder, const QString& gi
 // RunError 75 naming it.
 CatalogueFile findRegularCatalogueFile(const QString& programFolder, const QString& given = {});
 
+// Whether following the links from `path` leads back round without end.
+bool isLinkLoop(const QString& path);
+
 } // namespace clubdraw
