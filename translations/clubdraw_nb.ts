@@ -427,11 +427,11 @@ vinduet; kommandoene virker uten det:
     <message>
         <source>command</source>
         <extracomment>Stands for the name of a command in the help</extracomment>
-        <translation>command</translation>
+        <translation>kommando</translation>
     </message>
     <message>
         <source>[command]</source>
-        <translation>[command]</translation>
+        <translation>[kommando]</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -679,7 +679,7 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     </message>
     <message>
         <source>[options]</source>
-        <translation>[options]</translation>
+        <translation>[valg]</translation>
     </message>
     <message>
         <source>Usage: %1</source>
