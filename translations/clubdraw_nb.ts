@@ -251,6 +251,10 @@ vinduet og alle kommandoer kopien din.</translation>
         <source>Tried, in this order:</source>
         <translation>Prøvde disse stedene, i rekkefølge:</translation>
     </message>
+    <message>
+        <source>$%1 is not valid UTF-8: %2</source>
+        <translation>$%1 er ikke gyldig UTF-8: %2</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueReader</name>
@@ -440,6 +444,10 @@ vinduet; kommandoene virker uten det:
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>uventet argument «%1»</translation>
+    </message>
+    <message>
+        <source>the argument &apos;%1&apos; is not valid UTF-8, and a path that is not cannot be opened</source>
+        <translation>argumentet «%1» er ikke gyldig UTF-8, og en sti som ikke er det, kan ikke åpnes</translation>
     </message>
 </context>
 <context>

@@ -106,7 +106,12 @@ protected:
 
 private:
     int copyCatalogue(const CommonArguments& common, bool force, const Console& console) const {
-        const QString target = userCataloguePath();
+        QString target;
+        try {
+            target = userCataloguePath();
+        } catch (const RunError& error) {
+            return console.failure(error.oneLine());
+        }
         if (target.isEmpty())
             return console.failure(tr("you have no data folder of your own to copy into: set HOME, "
                                       "or XDG_DATA_HOME, to a full path; nothing copied"));

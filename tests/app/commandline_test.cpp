@@ -431,6 +431,29 @@ TEST(CommandLine, anOwnCopyThatIsALink) {
     EXPECT_EQ(contentsOf(stick), line("Wales", "League", "", 0, "Barry").toLatin1());
 }
 
+// Qt would read bytes that are not UTF-8 as U+FFFD, a folder of another
+// name, and make it.
+TEST(CommandLine, aDataFolderVariableThatIsNotUtf8IsRefused) {
+    for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+        const ScratchDataFolders data;
+        const ProgramFolder program;
+        ScratchDataFolders::put(data.systemFolder(), "A,B,,0,C\nA,B,,0,D\n");
+        const QByteArray old = qgetenv(variable);
+        const QByteArray notUtf8 = QFile::encodeName(program.path()) + "/h\xfe";
+        if (variable != QByteArrayLiteral("HOME") || qunsetenv("XDG_DATA_HOME"))
+            qputenv(variable, notUtf8);
+        for (const Words& command :
+             {Words{"catalogue", "--copy"}, Words{"draw", "--preset", "all"}}) {
+            const Outcome o = run(args(command), program.path());
+            EXPECT_EQ(o.status, 1) << variable << " " << command[0];
+        }
+        qputenv(variable, old);
+        EXPECT_EQ(QDir(program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList())
+            << variable;
+    }
+}
+
 TEST(CommandLine, copyWithoutAHomeSaysWhatToSet) {
     const ScratchDataFolders data;
     const ProgramFolder program;

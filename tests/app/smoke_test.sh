@@ -69,6 +69,13 @@ LANGUAGE=nb run check "$dir/uneven.txt"
 [[ $out == "$dir/uneven.txt:2: warning: linjen har 6 felt"* ]] ||
   fail "LANGUAGE=nb check gave status $rc and: $out$err"
 
+# A path whose bytes are not UTF-8 is refused, never read as another.
+cp "$(dirname "$binary")/kortliste_eng.txt" "$dir/"$'\xff.txt'
+for form in "check $dir/"$'\xff.txt' "--catalogue=$dir/"$'\xff.txt'; do
+  run $form
+  [ "$rc" -eq 2 ] || fail "$form gave status $rc and: $err"
+done
+
 # The commands need no display at all.
 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \
   "$binary" draw --preset europe --count 3 --seed 7 >"$dir/first" 2>&1
