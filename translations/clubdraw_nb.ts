@@ -24,6 +24,10 @@
         <source>%1 is not a regular file</source>
         <translation>%1 er ikke en vanlig fil</translation>
     </message>
+    <message>
+        <source>%1 is a link that leads round in a loop</source>
+        <translation>%1 er en lenke som går i ring</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueCheck</name>
@@ -232,12 +236,24 @@ vinduet og alle kommandoer kopien din.</translation>
         <source>%1; nothing copied</source>
         <translation>%1; ingenting ble kopiert</translation>
     </message>
+    <message>
+        <source>%1 is a link that leads round in a loop; remove the link; nothing copied</source>
+        <translation>%1 er en lenke som går i ring; fjern lenken; ingenting ble kopiert</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which is not a regular file; remove the link; nothing copied</source>
+        <translation>%1 er en lenke til %2, som ikke er en vanlig fil; fjern lenken; ingenting ble kopiert</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueLocation</name>
     <message>
         <source>Tried, in this order:</source>
         <translation>Prøvde disse stedene, i rekkefølge:</translation>
+    </message>
+    <message>
+        <source>$%1 is not valid UTF-8: %2</source>
+        <translation>$%1 er ikke gyldig UTF-8: %2</translation>
     </message>
 </context>
 <context>
@@ -353,6 +369,10 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
             <numerusform>%1: %n lag til over grensen på %2 lastes ikke</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the file name to check is empty</source>
+        <translation>filnavnet som skal sjekkes, er tomt</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -411,11 +431,11 @@ vinduet; kommandoene virker uten det:
     <message>
         <source>command</source>
         <extracomment>Stands for the name of a command in the help</extracomment>
-        <translation>command</translation>
+        <translation>kommando</translation>
     </message>
     <message>
         <source>[command]</source>
-        <translation>[command]</translation>
+        <translation>[kommando]</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -424,6 +444,10 @@ vinduet; kommandoene virker uten det:
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>uventet argument «%1»</translation>
+    </message>
+    <message>
+        <source>the argument &apos;%1&apos; is not valid UTF-8, and a path that is not cannot be opened</source>
+        <translation>argumentet «%1» er ikke gyldig UTF-8, og en sti som ikke er det, kan ikke åpnes</translation>
     </message>
 </context>
 <context>
@@ -768,7 +792,7 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
     </message>
     <message>
         <source>[options]</source>
-        <translation>[options]</translation>
+        <translation>[valg]</translation>
     </message>
     <message>
         <source>Usage: %1</source>

@@ -106,7 +106,12 @@ protected:
 
 private:
     int copyCatalogue(const CommonArguments& common, bool force, const Console& console) const {
-        const QString target = userCataloguePath();
+        QString target;
+        try {
+            target = userCataloguePath();
+        } catch (const RunError& error) {
+            return console.failure(error.oneLine());
+        }
         if (target.isEmpty())
             return console.failure(tr("you have no data folder of your own to copy into: set HOME, "
                                       "or XDG_DATA_HOME, to a full path; nothing copied"));
@@ -151,12 +156,20 @@ private:
         // that file is named; a link to nothing may be a medium not mounted.
         QString written = target;
         if (existing.isSymLink()) {
+            if (isLinkLoop(target))
+                return console.failure(tr("%1 is a link that leads round in a loop; remove the "
+                                          "link; nothing copied")
+                                           .arg(shownPath(target)));
             if (!existing.exists())
                 return console.failure(
                     tr("%1 is a link to %2, which is missing; mount it or "
                        "remove the link; nothing copied")
                         .arg(shownPath(target), shownPath(existing.symLinkTarget())));
             written = existing.canonicalFilePath();
+            if (!QFileInfo(written).isFile())
+                return console.failure(tr("%1 is a link to %2, which is not a regular file; "
+                                          "remove the link; nothing copied")
+                                           .arg(shownPath(target), shownPath(written)));
         }
         if (QFileInfo::exists(written) && !QFileInfo(written).isFile())
             return console.failure(

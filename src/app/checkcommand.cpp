@@ -56,6 +56,10 @@ protected:
                                             const Console& console) const override {
         CheckOptions options;
         options.file = invocation.arguments.value(0);
+        if (!invocation.arguments.isEmpty() && options.file.isEmpty()) {
+            console.wrongArguments(tr("the file name to check is empty"));
+            return std::nullopt;
+        }
         if (!invocation.arguments.isEmpty() && !invocation.common.givenCatalogue.isEmpty()) {
             console.wrongArguments(tr("give the catalogue as FILE or with --catalogue, not both"));
             return std::nullopt;

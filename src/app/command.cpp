@@ -70,12 +70,13 @@ std::optional<int> wholeNumber(const QCommandLineParser& parsed, const QCommandL
         return byDefault;
     const QString text = parsed.value(option);
     const QString name = QStringLiteral("--") + option.names().constLast();
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok);
-    // Too many digits for any integer is still a number, and too large.
+    // Digits alone: no sign, no blanks, which toLongLong() would take.
     const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
         return c >= u'0' && c <= u'9';
     });
+    bool ok = false;
+    const qlonglong value = digitsOnly ? text.toLongLong(&ok) : 0;
+    // Too many digits for any integer is still a number, and too large.
     if ((ok && value > most) || (!ok && digitsOnly)) {
         console.wrongArguments(
             QCoreApplication::translate("Command", "%1 %2 is too large; the largest is %3")

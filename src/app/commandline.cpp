@@ -5,7 +5,9 @@
 #include "exitstatus.h"
 #include "terminaloutput.h"
 
+#include "core/cataloguelocation.h"
 #include "core/namesuggestion.h"
+#include "core/programmessage.h"
 #include "core/version.h"
 
 #include <QCommandLineParser>
@@ -230,6 +232,28 @@ std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream
         return std::nullopt;
     }
     return window.givenCatalogue();
+}
+
+bool argumentsAreText(int argc, const char* const* argv, QTextStream& err) {
+#ifdef Q_OS_UNIX
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QString::fromUtf8(bytes).toUtf8() == bytes)
+            continue;
+        err << programMessage(QCoreApplication::translate(
+                                  "CommandLine", "the argument '%1' is not valid UTF-8, and a "
+                                                 "path that is not cannot be opened")
+                                  .arg(shownBytes(bytes)))
+            << '\n';
+        return false;
+    }
+#else
+    // Windows hands the program UTF-16 text, which Qt reads whole.
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    Q_UNUSED(err)
+#endif
+    return true;
 }
 
 int runConsole(const QStringList& arguments, const QString& programFolder, QTextStream& out,

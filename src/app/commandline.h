@@ -23,6 +23,11 @@ Route routeOf(const QStringList& arguments);
 // Nothing after wrong arguments, which it reports on `err`.
 std::optional<QString> windowCatalogue(const QStringList& arguments, QTextStream& err);
 
+// Unix hands the program bytes, and Qt makes text of them: bytes that are
+// not UTF-8 become U+FFFD, and a path of them would name another file.
+// Reports the first such argument on `err`; returns whether there was none.
+bool argumentsAreText(int argc, const char* const* argv, QTextStream& err);
+
 // Runs what needs no window: --help, --version and the commands catalogue,
 // check, draw and list. `arguments` start with the program, as
 // QCoreApplication::arguments() does. Returns the exit status.

@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
         [[maybe_unused]] const ConsoleEncoding encoding{};
         StandardOutput out;
         QTextStream err(stderr);
+        if (!argumentsAreText(argc, argv, err))
+            return exitStatus::wrongArguments;
         const int status =
             runConsole(app.arguments(), QCoreApplication::applicationDirPath(), out.stream(), err);
         return out.finish(status, err);
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
     Application& app = *application;
     installTranslations();
     QTextStream err(stderr);
+    if (!argumentsAreText(argc, argv, err))
+        return exitStatus::wrongArguments;
     const auto catalogue = windowCatalogue(app.arguments(), err);
     if (!catalogue)
         return exitStatus::wrongArguments;

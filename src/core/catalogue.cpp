@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 
+#include "cataloguelocation.h"
 #include "cataloguereader.h"
 #include "printable.h"
 #include "runerror.h"
@@ -93,6 +94,11 @@ void Catalogue::checkFile(const QString& path, bool regularOnly) {
         return;
     // A link to nothing is a copy on a medium that is not there: an error
     // of its own, never a reason to look elsewhere.
+    if (isLinkLoop(path))
+        throw RunError(
+            RunError::FileUnreadable,
+            QCoreApplication::translate("Catalogue", "%1 is a link that leads round in a loop")
+                .arg(shown));
     if (info.isSymLink() && !info.exists())
         throw RunError(
             RunError::FileUnreadable,

@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <filesystem>
+
 #ifndef CLUBDRAW_DATA_FROM_PROGRAM
 #define CLUBDRAW_DATA_FROM_PROGRAM "../share/clubdraw"
 #endif
@@ -22,15 +24,31 @@ namespace {
 
 const QString dataFolderName = QLatin1String(programName);
 
+#if defined(Q_OS_UNIX)
+// An environment variable naming folders. Qt turns bytes that are not
+// UTF-8 into U+FFFD, and so into another path that may then be made and
+// read; such a variable is refused instead.
+QString environmentPath(const char* name) {
+    const QByteArray bytes = qgetenv(name);
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() != bytes)
+        throw RunError(
+            RunError::FileUnreadable,
+            QCoreApplication::translate("CatalogueLocation", "$%1 is not valid UTF-8: %2")
+                .arg(QLatin1String(name), shownBytes(bytes)));
+    return text;
+}
+#endif
+
 // The folder for data of the user's own, without the program's name.
 QString userDataHome() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // As the XDG base directories have it: a relative $XDG_DATA_HOME is
     // ignored. Qt would use it, and falls back to "/" without a home.
-    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString xdg = environmentPath("XDG_DATA_HOME");
     if (QDir::isAbsolutePath(xdg))
         return QDir::cleanPath(xdg);
-    const QString home = qEnvironmentVariable("HOME");
+    const QString home = environmentPath("HOME");
     if (QDir::isAbsolutePath(home))
         return QDir::cleanPath(home + QStringLiteral("/.local/share"));
     return {};
@@ -64,6 +82,9 @@ std::vector<CatalogueFile> catalogueCandidates(const QString& programFolder) {
         seen << path;
         candidates.push_back({path, origin});
     };
+#if defined(Q_OS_UNIX)
+    environmentPath("XDG_DATA_DIRS"); // Qt reads it below
+#endif
     add(programFolder, CatalogueOrigin::BesideProgram);
     add(userDataFolder(), CatalogueOrigin::UserData);
     // Qt lists the user's own folder first, as it reads it; that one is
@@ -100,6 +121,32 @@ CatalogueFile findRegularCatalogueFile(const QString& programFolder, const QStri
     if (found.origin != CatalogueOrigin::Given)
         Catalogue::checkFile(found.path, true);
     return found;
+}
+
+QString shownBytes(const QByteArray& bytes) {
+    QString shown;
+    for (qsizetype at = 0; at < bytes.size();) {
+        // The shortest run from here that is a whole UTF-8 character.
+        qsizetype length = 1;
+        while (length <= 4 && at + length <= bytes.size() &&
+               QString::fromUtf8(bytes.mid(at, length)).toUtf8() != bytes.mid(at, length))
+            ++length;
+        if (length > 4 || at + length > bytes.size()) {
+            shown +=
+                QStringLiteral("\\x%1").arg(static_cast<uchar>(bytes[at]), 2, 16, QLatin1Char('0'));
+            ++at;
+        } else {
+            shown += QString::fromUtf8(bytes.mid(at, length));
+            at += length;
+        }
+    }
+    return printable(shown);
+}
+
+bool isLinkLoop(const QString& path) {
+    std::error_code error;
+    std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
+    return error == std::errc::too_many_symbolic_link_levels;
 }
 
 } // namespace clubdraw

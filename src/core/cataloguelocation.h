@@ -20,6 +20,10 @@ struct CatalogueFile {
     CatalogueOrigin origin;
 };
 
+// On Unix, each of these throws RunError 75 when $HOME, $XDG_DATA_HOME or
+// $XDG_DATA_DIRS is not valid UTF-8: Qt cannot name a path under it, and
+// would use another.
+
 // The places the program looks for its catalogue, in order: beside the
 // program, the user's data folder ($XDG_DATA_HOME/clubdraw), the system
 // data folders ($XDG_DATA_DIRS/*/clubdraw), and last the data folder of the
@@ -45,5 +49,11 @@ CatalogueFile findCataloguePlace(const QString& programFolder, const QString& gi
 // The same, and a found file must be a regular file (after links), or it is
 // RunError 75 naming it.
 CatalogueFile findRegularCatalogueFile(const QString& programFolder, const QString& given = {});
+
+// Bytes meant as UTF-8 text, for a message: what is not UTF-8 shows as \xNN.
+QString shownBytes(const QByteArray& bytes);
+
+// Whether following the links from `path` leads back round without end.
+bool isLinkLoop(const QString& path);
 
 } // namespace clubdraw

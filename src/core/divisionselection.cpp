@@ -50,7 +50,7 @@ std::vector<DivisionKey> DivisionList::keys() const {
 std::vector<DivisionKey> divisionsLabelled(const DivisionList& divisions, const QString& label) {
     std::vector<DivisionKey> keys;
     for (const Division& division : divisions.entries)
-        if (division.label == label)
+        if (division.label.compare(label, Qt::CaseInsensitive) == 0)
             keys.push_back(division.key);
     return keys;
 }

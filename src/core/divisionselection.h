@@ -41,8 +41,9 @@ struct DivisionList {
 
 DivisionList collectDivisions(const Catalogue& catalogue);
 
-// Every division whose label reads `label`, as a user names a division: two
-// can read alike ("A B" "C" and "A" "B C"), and both are meant.
+// Every division whose label reads `label` in any letter case, as a user
+// names a division (and a nation): two can read alike ("A B" "C" and "A"
+// "B C"), and both are meant.
 std::vector<DivisionKey> divisionsLabelled(const DivisionList& divisions, const QString& label);
 
 // What the two lists of the division window hold: "All divisions" is every

@@ -86,7 +86,15 @@ QString suggestedNation(const QString& name) {
     for (const Alias& alias : aliases)
         if (trimmed.compare(QLatin1String(alias.name), Qt::CaseInsensitive) == 0)
             return nationName(alias.nation);
-    return nearestName(trimmed, nationNames());
+    if (QString near = nearestName(trimmed, nationNames()); !near.isEmpty())
+        return near;
+    // The name the window's check box shows in the language in use
+    // ("Tyskland"), or one near it.
+    QStringList captions;
+    for (int n = 0; n < nationCount; ++n)
+        captions << nationCaption(static_cast<Nation>(n));
+    const qsizetype caption = captions.indexOf(nearestName(trimmed, captions));
+    return caption < 0 ? QString() : nationName(static_cast<Nation>(caption));
 }
 
 CandidatePool buildNationPool(const Catalogue& catalogue, const NationTicks& ticks,

@@ -51,7 +51,9 @@ std::optional<Nation> nationNamed(const QString& name);
 
 // The nation a user likely meant by a name that is not exactly one of the
 // sixteen: the same name in another case or with blanks around it, a common
-// other name ("Netherlands" for "Holland"), or the nearest by spelling.
+// other name ("Netherlands" for "Holland"), the nearest by spelling, or the
+// nation whose check box caption in the language in use ("Tyskland") is
+// nearest.
 // Empty when nothing is near.
 QString suggestedNation(const QString& name);
 

@@ -124,7 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{{"list", "Nations"},
                  "cannot list 'Nations', only nations or divisions; did you mean \"nations\"?"},
         UsageRow{{"list", "division"}, "did you mean \"divisions\"?"},
-        UsageRow{{"catalogue", "--force"}, "--force goes with --copy"}));
+        UsageRow{{"catalogue", "--force"}, "--force goes with --copy"},
+        UsageRow{{"draw", "--preset", "all", "--count", " 5"}, "' 5'"},
+        UsageRow{{"draw", "--preset", "all", "--count", "+5"}, "'+5'"},
+        UsageRow{{"check", ""}, ""}));
 
 // A terminal of 80 columns shows every help line whole, in the language in
 // use (the suite runs once per shipped language).
@@ -216,23 +219,24 @@ TEST_P(Draws, takeTheClubsTheirWindowWould) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, Draws,
-    ::testing::Values(DrawRow{{"--nation", "england", "--count", "2"}, "Arsenal,Chelsea", nullptr},
-                      DrawRow{{"--preset", "none", "--nation", "Italy", "--preset", "SOUTH-america",
-                               "--nation", "England", "--normal", "--count", "4"},
-                              "Alzano,Arsenal,Chelsea,Yeovil",
-                              nullptr},
-                      DrawRow{{"--division", "Italy Serie C1", "--division", "England Conference",
-                               "--count", "2"},
-                              "Alzano,Yeovil",
-                              nullptr},
-                      DrawRow{
-                          {"--nation", "England", "--count", "3"},
-                          nullptr,
-                          "only 2 clubs to draw from, fewer than --count 3; with --normal there "
-                          "are 3"},
-                      DrawRow{{"--division", "Italy Serie C1"},
-                              nullptr,
-                              "only 1 club to draw from; a draw needs at least two"}));
+    ::testing::Values(
+        DrawRow{{"--nation", "england", "--count", "2"}, "Arsenal,Chelsea", nullptr},
+        DrawRow{{"--preset", "none", "--nation", "Italy", "--preset", "SOUTH-america", "--nation",
+                 "England", "--normal", "--count", "4"},
+                "Alzano,Arsenal,Chelsea,Yeovil",
+                nullptr},
+        DrawRow{{"--division", "wales LEAGUE", "--count", "2"}, "Bangor City,Barry Town", nullptr},
+        DrawRow{
+            {"--division", "Italy Serie C1", "--division", "England Conference", "--count", "2"},
+            "Alzano,Yeovil",
+            nullptr},
+        DrawRow{{"--nation", "England", "--count", "3"},
+                nullptr,
+                "only 2 clubs to draw from, fewer than --count 3; with --normal there "
+                "are 3"},
+        DrawRow{{"--division", "Italy Serie C1"},
+                nullptr,
+                "only 1 club to draw from; a draw needs at least two"}));
 
 // The division window reveals a club listed twice as the only one of its
 // division; so does the command.
@@ -309,6 +313,14 @@ TEST(CommandLine, listShowsWhatTheDrawOptionsTakeWithClubCounts) {
                              "England Conference  1 club\n"
                              "Wales League        2 clubs\n"
                              "Italy Serie C1      1 club\n"));
+
+    // A terminal gives East Asian wide characters two columns each.
+    const ProgramFolder wide(QString(line("Japan", "J1 \u30EA\u30FC\u30B0", "", 0, "A") +
+                                     line("Japan", "Second", "", 0, "B"))
+                                 .toUtf8());
+    EXPECT_EQ(run(args({"list", "divisions"}), wide.path()).out,
+              QStringLiteral("Japan J1 \u30EA\u30FC\u30B0  1 club\n"
+                             "Japan Second     1 club\n"));
 }
 
 TEST(CommandLine, aMissingCatalogueIsError53AndCatalogueReadsAnother) {
@@ -439,6 +451,29 @@ TEST(CommandLine, anOwnCopyThatIsALink) {
     EXPECT_EQ(forced.out, stick + u'\n');
     EXPECT_TRUE(QFileInfo(user).isSymLink());
     EXPECT_EQ(contentsOf(stick), line("Wales", "League", "", 0, "Barry").toLatin1());
+}
+
+// Qt would read bytes that are not UTF-8 as U+FFFD, a folder of another
+// name, and make it.
+TEST(CommandLine, aDataFolderVariableThatIsNotUtf8IsRefused) {
+    for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+        const ScratchDataFolders data;
+        const ProgramFolder program;
+        ScratchDataFolders::put(data.systemFolder(), "A,B,,0,C\nA,B,,0,D\n");
+        const QByteArray old = qgetenv(variable);
+        const QByteArray notUtf8 = QFile::encodeName(program.path()) + "/h\xfe";
+        if (variable != QByteArrayLiteral("HOME") || qunsetenv("XDG_DATA_HOME"))
+            qputenv(variable, notUtf8);
+        for (const Words& command :
+             {Words{"catalogue", "--copy"}, Words{"draw", "--preset", "all"}}) {
+            const Outcome o = run(args(command), program.path());
+            EXPECT_EQ(o.status, 1) << variable << " " << command[0];
+        }
+        qputenv(variable, old);
+        EXPECT_EQ(QDir(program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList())
+            << variable;
+    }
 }
 
 TEST(CommandLine, copyWithoutAHomeSaysWhatToSet) {

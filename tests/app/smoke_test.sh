@@ -58,12 +58,23 @@ run check
 # The desktop's language, Nynorsk read as Bokmål; check's FILE:LINE: form
 # stays as scripts read it.
 LANGUAGE=nn run --help
-[ "$rc" -eq 0 ] && [[ $out == "Bruk: clubdraw [options] [command]"$'\n'"Trekker"* ]] ||
+[ "$rc" -eq 0 ] && [[ $out == "Bruk: clubdraw [valg] [kommando]"$'\n'"Trekker"* ]] ||
   fail "LANGUAGE=nn --help gave status $rc and: $out$err"
 printf 'England,Premier,,0,Arsenal\r\nEngland,Premier,,0,Chelsea,\r\n' >"$dir/uneven.txt"
+# A nation named as the window names it points to the catalogue's name.
+LANGUAGE=nb run draw --nation Tyskland
+[ "$rc" -eq 2 ] && [[ $err == *Germany* ]] ||
+  fail "LANGUAGE=nb draw --nation Tyskland gave status $rc and: $err"
 LANGUAGE=nb run check "$dir/uneven.txt"
 [[ $out == "$dir/uneven.txt:2: warning: linjen har 6 felt"* ]] ||
   fail "LANGUAGE=nb check gave status $rc and: $out$err"
+
+# A path whose bytes are not UTF-8 is refused, never read as another.
+cp "$(dirname "$binary")/kortliste_eng.txt" "$dir/"$'\xff.txt'
+for form in "check $dir/"$'\xff.txt' "--catalogue=$dir/"$'\xff.txt'; do
+  run $form
+  [ "$rc" -eq 2 ] || fail "$form gave status $rc and: $err"
+done
 
 # The commands need no display at all.
 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \

@@ -47,7 +47,10 @@ TEST(CollectDivisions, aLabelNamesEveryDivisionThatReadsLikeIt) {
         {line("A B", "C", "", 0, "X"), line("A", "B C", "", 0, "Y"), line("A", "B", "", 0, "Z")}));
     EXPECT_EQ(divisionsLabelled(list, QStringLiteral("A B C")),
               (std::vector<DivisionKey>{{"A B", "C"}, {"A", "B C"}}));
-    EXPECT_TRUE(divisionsLabelled(list, QStringLiteral("a b")).empty());
+    // In any letter case, as nations are named; but only whole labels.
+    EXPECT_EQ(divisionsLabelled(list, QStringLiteral("a b")),
+              (std::vector<DivisionKey>{{"A", "B"}}));
+    EXPECT_TRUE(divisionsLabelled(list, QStringLiteral("a")).empty());
 }
 
 const QStringList fiveDivisions = {
