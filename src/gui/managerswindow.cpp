@@ -6,11 +6,11 @@
 #include "core/leaguedraw.h"
 #include "core/leaveoutlist.h"
 #include "core/runerror.h"
+#include "pushbutton.h"
 #include "widgethelpers.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,8 +37,9 @@ enum Column { ManagerColumn, ClubColumn, DivisionColumn, KeptColumn, ColumnCount
 // One club is no league.
 constexpr std::size_t minimumManagers = 2;
 
+// Enter presses it, as in the other windows.
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new PushButton(caption, parent);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
     return button;
@@ -419,8 +420,10 @@ void ManagersWindow::nameEdited(int row, int column) {
         const QString name = m_table->item(row, column)->text().trimmed();
         // A blanked name becomes the row's default one: the row stays someone's.
         r.manager = name.isEmpty() ? LeagueText::managerName({}, row) : name;
-        if (name != m_table->item(row, column)->text())
-            showRow(row);
+        // Mended in place: the item is still inside its own change.
+        const QSignalBlocker blocker(m_table);
+        m_table->item(row, column)->setText(r.manager);
+        m_table->item(row, KeptColumn)->setData(Qt::AccessibleTextRole, keepName(r.manager));
     } else if (column == KeptColumn) {
         r.kept = m_table->item(row, column)->checkState() == Qt::Checked;
     }
@@ -579,8 +582,7 @@ void ManagersWindow::showRow(int row) {
     // Only a club can be kept.
     auto* kept = makeItem({}, r.club ? shown | Qt::ItemIsUserCheckable : shown);
     kept->setCheckState(r.kept ? Qt::Checked : Qt::Unchecked);
-    //: Accessible name of a row's keep box
-    kept->setData(Qt::AccessibleTextRole, tr("Keep %1's club").arg(r.manager));
+    kept->setData(Qt::AccessibleTextRole, keepName(r.manager));
     m_table->setItem(row, KeptColumn, kept);
 }
 
@@ -695,6 +697,11 @@ void ManagersWindow::showLeftOutEntries() {
         //: A club left out that the catalogue in use does not hold
         item->setText(tr("%1 – not found").arg(item->text()));
     }
+}
+
+QString ManagersWindow::keepName(const QString& manager) {
+    //: Accessible name of a row's keep box
+    return tr("Keep %1's club").arg(manager);
 }
 
 QString ManagersWindow::clubText(const ClubIdentity& club) {

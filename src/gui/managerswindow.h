@@ -17,7 +17,6 @@
 #include <optional>
 #include <vector>
 
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -114,6 +113,7 @@ private:
     void fillCatalogueList();
     void say(const QString& message);
     static QString clubText(const ClubIdentity& club);
+    static QString keepName(const QString& manager);
 
     const Catalogue& m_catalogue;
     RandomSource& m_random;
