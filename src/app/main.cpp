@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/consoleencoding.h"
 #include "app/exitstatus.h"
+#include "app/quitonsignal.h"
 #include "app/standardoutput.h"
 #include "app/startup.h"
 #include "core/translations.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     if (!mainWindow)
         return exitStatus::failure;
     mainWindow->show();
+    const QuitOnSignals quitOnSignals;
     const int status = app.exec();
     return app.failed() ? exitStatus::failure : status;
 }
