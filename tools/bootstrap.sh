@@ -20,8 +20,9 @@ packages=(
   # coverage figure (tools/coverage.sh).
   clang-format clang-tidy gcovr
   # The screenshots (tools/screenshots.sh) on a virtual X server, and
-  # ImageMagick's compare to check them against the previous ones.
-  xvfb xauth imagemagick
+  # ImageMagick's compare to check them against the previous ones; xdotool
+  # types into the window for the test that ends it with SIGTERM.
+  xvfb xauth imagemagick xdotool
 )
 
 # Other scripts name what they need on top of this (tools/windows/bootstrap.sh);

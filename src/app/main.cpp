@@ -3,6 +3,7 @@
 #include "app/consoleencoding.h"
 #include "app/consolelessoutput.h"
 #include "app/exitstatus.h"
+#include "app/quitonsignal.h"
 #include "app/standardoutput.h"
 #include "app/startup.h"
 #include "core/languagechoice.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
     if (!mainWindow)
         return exitStatus::failure;
     mainWindow->show();
+    const QuitOnSignals quitOnSignals;
     const int status = app.exec();
     return app.failed() ? exitStatus::failure : status;
 }
