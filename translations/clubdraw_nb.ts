@@ -391,11 +391,13 @@ og oppsummerer til slutt. Avslutningsstatus 0 når den er feilfri, 1 ved en feil
         </translation>
     </message>
     <message>
+        <source>the file name to check is empty</source>
+        <translation>filnavnet som skal sjekkes, er tomt</translation>
+    </message>
+    <message>
         <source>%1: read as %2</source>
         <extracomment>%1 is the file, %2 an encoding such as UTF-8</extracomment>
         <translation>%1: lest som %2</translation>
-        <source>the file name to check is empty</source>
-        <translation>filnavnet som skal sjekkes, er tomt</translation>
     </message>
 </context>
 <context>
@@ -474,10 +476,12 @@ vinduet; kommandoene virker uten det:
         <translation>Bruk engelsk (en) eller norsk bokmål (nb) denne gangen.</translation>
     </message>
     <message>
-        <source>--language wants en or nb, not &apos;%1&apos;</source>
-        <translation>--language krever en eller nb, ikke «%1»</translation>
         <source>the argument &apos;%1&apos; is not valid UTF-8, and a path that is not cannot be opened</source>
         <translation>argumentet «%1» er ikke gyldig UTF-8, og en sti som ikke er det, kan ikke åpnes</translation>
+    </message>
+    <message>
+        <source>--language wants en or nb, not &apos;%1&apos;</source>
+        <translation>--language krever en eller nb, ikke «%1»</translation>
     </message>
 </context>
 <context>
