@@ -145,7 +145,7 @@ QString shownBytes(const QByteArray& bytes) {
 
 bool isLinkLoop(const QString& path) {
     std::error_code error;
-    std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
+    static_cast<void>(std::filesystem::status(std::filesystem::path(path.toStdU16String()), error));
     return error == std::errc::too_many_symbolic_link_levels;
 }
 
