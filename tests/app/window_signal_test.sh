@@ -14,6 +14,7 @@ server=$!
 trap 'kill "$server" 2>/dev/null; rm -rf "$dir"' EXIT
 for _ in $(seq 50); do [ -s "$dir/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$dir/display") QT_QPA_PLATFORM=xcb LC_ALL=C
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/window_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 unset LANGUAGE
 
 "$binary" 2>"$dir/stderr" &
