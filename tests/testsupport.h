@@ -7,6 +7,7 @@
 #include "core/catalogue.h"
 #include "core/randomsource.h"
 #include "core/revealschedule.h"
+#include "core/runerror.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -107,5 +109,18 @@ void installTestLanguage();
 // A reveal clock that races a second ahead at every reading, so every wait
 // of the reveal is zero and a whole reveal runs in a blink.
 SteadyClock racingClock();
+
+// The RunError that `action` throws, or nothing after failing the test
+// (`context` tells which row) when it throws none.
+template <typename Action>
+std::optional<RunError> thrownError(Action&& action, const std::string& context = {}) {
+    try {
+        action();
+    } catch (const RunError& error) {
+        return error;
+    }
+    ADD_FAILURE() << context << (context.empty() ? "" : ": ") << "no error";
+    return std::nullopt;
+}
 
 } // namespace clubdraw::testing

@@ -11,6 +11,7 @@
 #include "core/nationselection.h"
 #include "core/printable.h"
 #include "core/randomsource.h"
+#include "core/runerror.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

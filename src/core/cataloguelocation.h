@@ -52,7 +52,7 @@ struct CatalogueFile {
     CatalogueOrigin origin;
 };
 
-// On Unix, each of these throws RunError 75 when $HOME, $XDG_DATA_HOME or
+// On Unix, each of these throws RunError FileUnreadable when $HOME, $XDG_DATA_HOME or
 // $XDG_DATA_DIRS is not valid UTF-8: Qt cannot name a path under it, and
 // would use another.
 

@@ -44,16 +44,16 @@ public:
 
     // The list from a file's bytes: UTF-8 (a byte-order mark is skipped), or
     // Windows-1252 when the bytes are no valid UTF-8. Blank lines are
-    // skipped. Throws RunError 62 naming `source` and the line for a line
+    // skipped. Throws RunError MalformedLine naming `source` and the line for a line
     // that is not two fields, or whose nation or club is empty.
     static LeaveOutList parse(QByteArrayView bytes, const QString& source = {});
     // The same from the file; a missing file is an empty list. Throws
-    // RunError 75 when it cannot be read, 7 when it is too large.
+    // RunError FileUnreadable when it cannot be read, FileTooLarge when it is too large.
     static LeaveOutList read(const QString& path);
 
     // The file's bytes: UTF-8, one "Nation","Club" line each.
     QByteArray toBytes() const;
-    // Writes the whole list, or throws RunError 75 and leaves the file as
+    // Writes the whole list, or throws RunError FileUnreadable and leaves the file as
     // it was. Creates the folder when it is missing.
     void save(const QString& path) const;
 

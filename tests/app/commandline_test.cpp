@@ -21,9 +21,7 @@
 #include <vector>
 
 using namespace clubdraw;
-using clubdraw::testing::line;
-using clubdraw::testing::ProgramFolder;
-using clubdraw::testing::ScratchDataFolders;
+using namespace clubdraw::testing;
 
 namespace {
 

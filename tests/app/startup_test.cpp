@@ -12,10 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::child;
-using clubdraw::testing::click;
-using clubdraw::testing::generatedCatalogue;
-using clubdraw::testing::ProgramFolder;
+using namespace clubdraw::testing;
 
 namespace {
 

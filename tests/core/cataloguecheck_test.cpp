@@ -9,7 +9,7 @@
 #include <iterator>
 
 using namespace clubdraw;
-using clubdraw::testing::line;
+using namespace clubdraw::testing;
 
 namespace {
 

@@ -10,8 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::generatedCatalogue;
-using clubdraw::testing::ProgramFolder;
+using namespace clubdraw::testing;
 
 namespace {
 
@@ -26,13 +25,10 @@ int errorNumberOf(const QString& path) {
 
 TEST(CatalogueFile, missingFileIsError53WithItsFullPath) {
     const ProgramFolder folder;
-    try {
-        loadCatalogue(folder.file());
-        FAIL() << "no error";
-    } catch (const RunError& error) {
-        EXPECT_EQ(error.number(), 53);
-        EXPECT_EQ(error.text(), QStringLiteral("File not found"));
-        EXPECT_EQ(error.where(), QDir::toNativeSeparators(folder.file()));
+    if (const auto error = thrownError([&] { loadCatalogue(folder.file()); })) {
+        EXPECT_EQ(error->number(), 53);
+        EXPECT_EQ(error->text(), QStringLiteral("File not found"));
+        EXPECT_EQ(error->where(), QDir::toNativeSeparators(folder.file()));
     }
 }
 
@@ -47,12 +43,9 @@ TEST(CatalogueFile, aFileOverTheCapIsError7) {
     QFile file(folder.file());
     // Sparse: the size is checked before anything is read.
     ASSERT_TRUE(file.resize(maxCatalogueBytes + 1));
-    try {
-        loadCatalogue(folder.file());
-        FAIL() << "no error";
-    } catch (const RunError& error) {
-        EXPECT_EQ(error.number(), RunError::FileTooLarge);
-        EXPECT_TRUE(error.where().endsWith(QStringLiteral(" is larger than 64 MiB")));
+    if (const auto error = thrownError([&] { loadCatalogue(folder.file()); })) {
+        EXPECT_EQ(error->number(), RunError::FileTooLarge);
+        EXPECT_TRUE(error->where().endsWith(QStringLiteral(" is larger than 64 MiB")));
     }
 }
 
@@ -70,12 +63,9 @@ TEST(CatalogueFile, theLargestCatalogueLoadsAndOneMoreClubOverflows) {
     EXPECT_EQ(catalogue.clubs.back().name, QStringLiteral("Team 32766"));
 
     const ProgramFolder over(generatedCatalogue(maxClubs + 1));
-    try {
-        loadCatalogue(over.file());
-        FAIL() << "no error";
-    } catch (const RunError& error) {
-        EXPECT_EQ(error.number(), 6);
-        EXPECT_TRUE(error.where().contains(QStringLiteral("Record 32767, line 32767")));
+    if (const auto error = thrownError([&] { loadCatalogue(over.file()); })) {
+        EXPECT_EQ(error->number(), 6);
+        EXPECT_TRUE(error->where().contains(QStringLiteral("Record 32767, line 32767")));
     }
 }
 

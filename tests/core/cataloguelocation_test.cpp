@@ -14,8 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::ProgramFolder;
-using clubdraw::testing::ScratchDataFolders;
+using namespace clubdraw::testing;
 
 namespace {
 
@@ -52,12 +51,9 @@ TEST(CatalogueLocation, theFirstPlaceHoldingTheFileWins) {
 TEST(CatalogueLocation, noneFoundIsError53NamingEveryPlaceInOrder) {
     const ScratchDataFolders data;
     const ProgramFolder program;
-    try {
-        findRegularCatalogueFile(program.path());
-        FAIL() << "no error";
-    } catch (const RunError& error) {
-        EXPECT_EQ(error.number(), RunError::FileNotFound);
-        const QStringList places = error.places();
+    if (const auto error = thrownError([&] { findRegularCatalogueFile(program.path()); })) {
+        EXPECT_EQ(error->number(), RunError::FileNotFound);
+        const QStringList places = error->places();
         ASSERT_GE(places.size(), 3);
         EXPECT_EQ(places.mid(0, 3),
                   (QStringList{QDir::toNativeSeparators(program.file()),
@@ -76,18 +72,15 @@ TEST(CatalogueLocation, error53ShowsTheFirstPlacesAndCountsTheRest) {
     for (int i = 0; i < 12; ++i)
         dirs << program.path() + QStringLiteral("/share%1").arg(i);
     qputenv("XDG_DATA_DIRS", dirs.join(u':').toLocal8Bit());
-    try {
-        findRegularCatalogueFile(program.path());
-        FAIL() << "no error";
-    } catch (const RunError& error) {
-        const QStringList places = error.places();
+    if (const auto error = thrownError([&] { findRegularCatalogueFile(program.path()); })) {
+        const QStringList places = error->places();
         ASSERT_EQ(places.size(), 15);
-        const QStringList lines = error.message().split(u'\n');
+        const QStringList lines = error->message().split(u'\n');
         EXPECT_EQ(lines.mid(lines.size() - RunError::placesShown - 2),
                   QStringList{QStringLiteral("Tried, in this order:")} +
                       places.mid(0, RunError::placesShown) +
                       QStringList{QStringLiteral("and 10 more")});
-        EXPECT_TRUE(error.oneLine().endsWith(places.join(QStringLiteral("; ")) + u')'));
+        EXPECT_TRUE(error->oneLine().endsWith(places.join(QStringLiteral("; ")) + u')'));
     }
 }
 #endif
@@ -119,14 +112,12 @@ TEST(CatalogueLocation, aBrokenUserCopyIsError75NotTheSystemCopy) {
         ASSERT_TRUE(QDir().mkpath(data.userFolder()));
         ASSERT_TRUE(row.make(userCataloguePath())) << row.name;
         EXPECT_EQ(findCataloguePlace(program.path()).origin, CatalogueOrigin::UserData);
-        try {
-            findRegularCatalogueFile(program.path());
-            ADD_FAILURE() << row.name << ": no error";
-        } catch (const RunError& error) {
-            EXPECT_EQ(error.number(), RunError::FileUnreadable) << row.name;
-            EXPECT_TRUE(error.where().startsWith(QDir::toNativeSeparators(userCataloguePath())));
-            EXPECT_TRUE(error.where().contains(QString::fromLatin1(row.says)))
-                << error.where().toStdString();
+        if (const auto error =
+                thrownError([&] { findRegularCatalogueFile(program.path()); }, row.name)) {
+            EXPECT_EQ(error->number(), RunError::FileUnreadable) << row.name;
+            EXPECT_TRUE(error->where().startsWith(QDir::toNativeSeparators(userCataloguePath())));
+            EXPECT_TRUE(error->where().contains(QString::fromLatin1(row.says)))
+                << error->where().toStdString();
         }
     }
 }

@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::catalogueOf;
-using clubdraw::testing::clubNames;
-using clubdraw::testing::line;
+using namespace clubdraw::testing;
 
 namespace {
 

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::poolOf;
-using clubdraw::testing::ScriptedRandom;
+using namespace clubdraw::testing;
 
 namespace {
 

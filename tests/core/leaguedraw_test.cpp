@@ -7,7 +7,7 @@
 #include <QSet>
 
 using namespace clubdraw;
-using clubdraw::testing::generatedCatalogue;
+using namespace clubdraw::testing;
 
 namespace {
 

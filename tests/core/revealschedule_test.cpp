@@ -8,8 +8,7 @@
 #include <numeric>
 
 using namespace clubdraw;
-using clubdraw::testing::poolOf;
-using clubdraw::testing::ScriptedRandom;
+using namespace clubdraw::testing;
 
 namespace {
 

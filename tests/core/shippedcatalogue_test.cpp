@@ -14,7 +14,7 @@
 #include <algorithm>
 
 using namespace clubdraw;
-using clubdraw::testing::ScriptedRandom;
+using namespace clubdraw::testing;
 
 namespace {
 

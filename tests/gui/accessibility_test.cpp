@@ -21,11 +21,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::catalogueOf;
-using clubdraw::testing::child;
-using clubdraw::testing::line;
-using clubdraw::testing::racingClock;
-using clubdraw::testing::ScriptedRandom;
+using namespace clubdraw::testing;
 
 namespace {
 

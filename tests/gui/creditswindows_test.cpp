@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/version.h"
 #include "gui/aboutwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/printbox.h"
@@ -15,9 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::catalogueOf;
-using clubdraw::testing::child;
-using clubdraw::testing::ScriptedRandom;
+using namespace clubdraw::testing;
 
 namespace {
 
@@ -47,7 +46,8 @@ TEST_F(CreditsFixture, aboutIsOneWindowWithOneCopyOfItsLines) {
     EXPECT_EQ(main.aboutWindow(), about);
     EXPECT_EQ(QApplication::topLevelWidgets().count(about), 1);
     EXPECT_EQ(box(about)->lines(), AboutWindow::creditLines());
-    EXPECT_EQ(child<QLabel>(about, "titleLabel")->text(), QStringLiteral("Clubdraw v. 3.00"));
+    EXPECT_EQ(child<QLabel>(about, "titleLabel")->text(),
+              QStringLiteral("Clubdraw v. ") + QLatin1String(shortVersion));
     EXPECT_EQ(about->parentWidget(), nullptr); // no owner: the main window stays usable
     EXPECT_EQ(QApplication::focusWidget(), child<QPushButton>(about, "backButton"));
 

@@ -3,6 +3,7 @@
 // in twips (15 to a pixel), measured in the container it lies in.
 #include "gui/divisionwindow.h"
 #include "gui/mainwindow.h"
+#include "gui/widgethelpers.h"
 #include "guitestsupport.h"
 
 #include <QLabel>

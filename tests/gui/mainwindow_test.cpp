@@ -20,14 +20,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::catalogueOf;
-using clubdraw::testing::child;
-using clubdraw::testing::click;
-using clubdraw::testing::clubNames;
-using clubdraw::testing::expectCaptionsFit;
-using clubdraw::testing::line;
-using clubdraw::testing::racingClock;
-using clubdraw::testing::ScriptedRandom;
+using namespace clubdraw::testing;
 
 namespace {
 

@@ -22,13 +22,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::catalogueOf;
-using clubdraw::testing::child;
-using clubdraw::testing::click;
-using clubdraw::testing::line;
-using clubdraw::testing::racingClock;
-using clubdraw::testing::ScriptedRandom;
-using clubdraw::testing::texts;
+using namespace clubdraw::testing;
 
 namespace {
 

@@ -13,10 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace clubdraw;
-using clubdraw::testing::child;
-using clubdraw::testing::poolOf;
-using clubdraw::testing::racingClock;
-using clubdraw::testing::ScriptedRandom;
+using namespace clubdraw::testing;
 
 namespace {
 

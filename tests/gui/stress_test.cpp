@@ -30,11 +30,7 @@
 #include <random>
 
 using namespace clubdraw;
-using clubdraw::testing::catalogueOf;
-using clubdraw::testing::click;
-using clubdraw::testing::line;
-using clubdraw::testing::racingClock;
-using clubdraw::testing::texts;
+using namespace clubdraw::testing;
 
 namespace {
 
