@@ -2,8 +2,8 @@
 #include "terminaloutput.h"
 
 #include "core/club.h"
-#include "core/nationselection.h"
 #include "core/leaguedraw.h"
+#include "core/nationselection.h"
 #include "core/printable.h"
 
 #include <QCoreApplication>

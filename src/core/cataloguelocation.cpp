@@ -32,7 +32,7 @@ const QString dataFolderName = QLatin1String(programName);
 // read; such a variable is refused instead.
 QString environmentPath(const char* name) {
     const QByteArray bytes = qgetenv(name);
-    const QString text = QString::fromUtf8(bytes);
+    QString text = QString::fromUtf8(bytes);
     if (text.toUtf8() != bytes)
         throw RunError(
             RunError::FileUnreadable,
@@ -200,7 +200,7 @@ CatalogueFile findCataloguePlace(const QString& programFolder, const QString& gi
 }
 
 CatalogueFile findRegularCatalogueFile(const QString& programFolder, const QString& given) {
-    const CatalogueFile found = findCataloguePlace(programFolder, given);
+    CatalogueFile found = findCataloguePlace(programFolder, given);
     if (found.origin != CatalogueOrigin::Given)
         requireCatalogueFile(found.path, AcceptedFiles::RegularFilesOnly);
     return found;

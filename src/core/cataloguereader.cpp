@@ -61,10 +61,7 @@ bool isWholeNumberText(QStringView text) {
         text = text.mid(1);
     if (text.isEmpty())
         return false;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
+    return std::ranges::all_of(text, [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 } // namespace
@@ -103,7 +100,7 @@ QString encodingName(CatalogueReader::Encoding encoding) {
 
 QString decodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    auto* out = reinterpret_cast<char16_t*>(text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         out[i] = cp1252[static_cast<unsigned char>(bytes[i])];
     return text;
@@ -117,7 +114,7 @@ QByteArray encodeWindows1252(QStringView text) {
             bytes[i] = static_cast<char>(c);
             continue;
         }
-        const auto high = std::find(cp1252.begin() + 0x80, cp1252.begin() + 0xA0, c);
+        const auto* const high = std::find(cp1252.begin() + 0x80, cp1252.begin() + 0xA0, c);
         if (high != cp1252.begin() + 0xA0)
             bytes[i] = static_cast<char>(high - cp1252.begin());
     }
@@ -163,7 +160,7 @@ void CatalogueReader::findHighLines() {
     while (p < end) {
         // Nearly every byte is ASCII: skip it eight at a time.
         while (end - p >= 8) {
-            std::uint64_t word;
+            std::uint64_t word = 0;
             std::memcpy(&word, p, 8);
             if (word & 0x8080808080808080ULL)
                 break;

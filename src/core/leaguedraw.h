@@ -30,7 +30,7 @@ struct LeagueResult {
     std::vector<Club> clubs; // one per row; empty when there is a shortfall
     // Of the clubs the rows not kept are drawn from; `available` is counted
     // for a shortfall only (clubsLeftIn() counts for the window).
-    DrawOutlook outlook;
+    DrawOutlook outlook{};
     int rowsToDraw = 0; // the rows not kept
 
     bool drawn() const { return outlook.shortfall == DrawOutlook::Shortfall::None; }
@@ -72,7 +72,7 @@ struct Replay {
 };
 
 // Replays a code: the same clubs for the same rows, or why not.
-Replay replayLeagueDraw(const QString& code, const Catalogue& catalogue,
+Replay replayLeagueDraw(const QString& text, const Catalogue& catalogue,
                         const LeaveOutList& leaveOut);
 
 // The agreed words as the seed reads them: Unicode NFC, blanks at either end

@@ -11,9 +11,8 @@
 namespace clubdraw {
 
 CreditsWindow::CreditsWindow(QStringList lines, QWidget* parent)
-    : SecondaryWindow(parent), m_lines(std::move(lines)) {
+    : SecondaryWindow(parent), m_box(new PrintBox(this)), m_lines(std::move(lines)) {
     setFont(msSansSerif());
-    m_box = new PrintBox(this);
     m_box->setObjectName(QStringLiteral("creditsBox"));
     //: Button: hide this window
     m_backButton = new PushButton(tr("Back"), this);

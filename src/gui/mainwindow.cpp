@@ -149,8 +149,8 @@ void MainWindow::buildControls() {
 
     // USA lies on the window itself, in front of the frame, in the grid's
     // last place.
-    QCheckBox* usa = makeChoice<QCheckBox>(client, nationBoxName(Nation::Usa),
-                                           nationCaption(Nation::Usa), 6000, 2640, 1215);
+    auto* usa = makeChoice<QCheckBox>(client, nationBoxName(Nation::Usa),
+                                      nationCaption(Nation::Usa), 6000, 2640, 1215);
     m_nationBoxes[static_cast<int>(Nation::Usa)] = usa;
     usa->raise();
 

@@ -98,7 +98,7 @@ void widenForTranslation(QAbstractButton* button, const QString& english) {
 }
 
 void setTabChain(std::initializer_list<QWidget*> widgets) {
-    for (auto it = widgets.begin(); it + 1 < widgets.end(); ++it)
+    for (const auto* it = widgets.begin(); it + 1 < widgets.end(); ++it)
         QWidget::setTabOrder(*it, *(it + 1));
 }
 
