@@ -55,13 +55,13 @@ const EncodingRow encodingRows[] = {
      QByteArray("\xFF\xFE"
                 "A\0,\0B\0,\0,\0"
                 "0\0,\0\xF8\0\r\0\n\0",
-                24),
+                22),
      Encoding::Utf16LittleEndian, u"A", u"ø"},
     {"utf16_big_endian",
      QByteArray("\xFE\xFF"
                 "\0A\0,\0B\0,\0,\0"
                 "0\0,\0\xF8\0\r\0\n",
-                24),
+                22),
      Encoding::Utf16BigEndian, u"A", u"ø"},
     {"overlong_slash", "A,B,,0,\xC0\xAF\r\n", Encoding::Windows1252, u"A", u"À¯"},
     {"surrogate", "A,B,,0,\xED\xA0\x80\r\n", Encoding::Windows1252, u"A", u"í\u00A0€"},
