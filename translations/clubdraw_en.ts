@@ -82,10 +82,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>only %n club(s) to draw from; a draw needs at least two</source>
+        <source>only %n club(s) to draw from; a draw needs at least %1</source>
         <translation>
-            <numerusform>only %n club to draw from; a draw needs at least two</numerusform>
-            <numerusform>only %n clubs to draw from; a draw needs at least two</numerusform>
+            <numerusform>only %n club to draw from; a draw needs at least %1</numerusform>
+            <numerusform>only %n clubs to draw from; a draw needs at least %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">

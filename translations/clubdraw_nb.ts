@@ -575,10 +575,10 @@ Oppgi land (--nation, --preset) eller divisjoner (--division), ikke begge.</tran
         </translation>
     </message>
     <message numerus="yes">
-        <source>only %n club(s) to draw from; a draw needs at least two</source>
+        <source>only %n club(s) to draw from; a draw needs at least %1</source>
         <translation>
-            <numerusform>bare %n lag å trekke fra; en trekning trenger minst to</numerusform>
-            <numerusform>bare %n lag å trekke fra; en trekning trenger minst to</numerusform>
+            <numerusform>bare %n lag å trekke fra; en trekning trenger minst %1</numerusform>
+            <numerusform>bare %n lag å trekke fra; en trekning trenger minst %1</numerusform>
         </translation>
     </message>
     <message>

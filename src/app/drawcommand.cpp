@@ -247,13 +247,12 @@ private:
     static QString shortfall(const DrawOptions& options, const LeagueResult& result,
                              const Catalogue& catalogue, const LeaveOutList& leaveOut) {
         const int available = result.outlook.available;
-        // The message spells out minimumDrawSize.
-        static_assert(minimumDrawSize == 2);
         QString message =
             result.outlook.shortfall == DrawOutlook::Shortfall::FewerThanCount
                 ? tr("only %n club(s) to draw from, fewer than --count %1", nullptr, available)
                       .arg(options.count)
-                : tr("only %n club(s) to draw from; a draw needs at least two", nullptr, available);
+                : tr("only %n club(s) to draw from; a draw needs at least %1", nullptr, available)
+                      .arg(minimumDrawSize);
         // The Minimum database may be what limits it.
         if (options.byNation && options.database == DatabaseType::Minimum) {
             const CandidatePool normalPool =

@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "are 3"},
         DrawRow{{"--division", "Italy Serie C1"},
                 nullptr,
-                "only 1 club to draw from; a draw needs at least two"}));
+                "only 1 club to draw from; a draw needs at least 2"}));
 
 // The division window reveals a club listed twice as the only one of its
 // division; so does the command.
