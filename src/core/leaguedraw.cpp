@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "leaguedraw.h"
 
+#include "clubidentityset.h"
+
 #include <QCryptographicHash>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSet>
 
 #include <algorithm>
 
@@ -13,23 +14,18 @@ namespace clubdraw {
 
 namespace {
 
-// The pool without the clubs left out and those kept rows hold, entries
-// in pool order, so drawClubs() chooses as it does for a single draw.
-CandidatePool poolLeftIn(const CandidatePool& pool, const LeaveOutList& leaveOut,
-                         const KeptRows& kept) {
-    QSet<ClubIdentity> barred;
+// The clubs left out and those kept rows hold. Views into both: they
+// outlive the draw.
+ClubIdentitySet barredClubs(const LeaveOutList& leaveOut, const KeptRows& kept,
+                            std::size_t poolSize) {
+    ClubIdentitySet barred;
+    // Room for the pool too: a draw of several adds its clubs.
+    barred.reserve(leaveOut.lines().size() + kept.size() + poolSize);
     for (const ClubIdentity& identity : leaveOut.lines())
         barred.insert(identity);
     for (const auto& [row, club] : kept)
-        barred.insert(clubIdentity(club));
-    if (barred.isEmpty())
-        return pool;
-    CandidatePool left;
-    for (const Club& club : pool.entries()) {
-        if (!barred.contains(clubIdentity(club)))
-            left.add(club);
-    }
-    return left;
+        barred.insert(club);
+    return barred;
 }
 
 // The club's record in the catalogue: the very record when it is there,
@@ -47,8 +43,8 @@ int catalogueIndex(const Catalogue& catalogue, const Club& club) {
 } // namespace
 
 int clubsLeftIn(const CandidatePool& pool, const LeaveOutList& leaveOut) {
-    const CandidatePool left = poolLeftIn(pool, leaveOut, {});
-    return static_cast<int>(differentClubs(left).size());
+    ClubIdentitySet barred = barredClubs(leaveOut, {}, pool.entries().size());
+    return static_cast<int>(entriesToChooseFrom(pool, minimumDrawSize, barred).size());
 }
 
 LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows& kept,
@@ -62,10 +58,14 @@ LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows&
             result.clubs.push_back(club);
         return result;
     }
-    const CandidatePool left = poolLeftIn(pool, leaveOut, kept);
-    std::vector<Club> drawn = drawClubs(left, result.rowsToDraw, random);
+    // Entries in pool order, barred clubs dropped, so drawClubs() chooses as
+    // it does for a single draw.
+    ClubIdentitySet barred = barredClubs(leaveOut, kept, pool.entries().size());
+    std::vector<const Club*> entries = entriesToChooseFrom(pool, result.rowsToDraw, barred);
+    const int available = static_cast<int>(entries.size());
+    std::vector<Club> drawn = drawClubs(std::move(entries), result.rowsToDraw, random);
     if (drawn.empty()) {
-        result.outlook = drawOutlook(left, result.rowsToDraw);
+        result.outlook = drawOutlook(available, result.rowsToDraw);
         return result;
     }
     // Found by drawClubs() already; not counted twice.
