@@ -3,6 +3,7 @@
 #include "exitstatus.h"
 #include "terminaloutput.h"
 
+#include "core/cataloguelookup.h"
 #include "core/divisionselection.h"
 #include "core/drawnclubs.h"
 #include "core/leaguedraw.h"
@@ -183,6 +184,7 @@ protected:
         if (catalogue.clubs.empty())
             return console.failure(
                 tr("the catalogue %1 holds no clubs").arg(shownPath(loaded->path)));
+        const CatalogueLookup lookup(catalogue);
         LeaveOutList leaveOut;
         if (!options.leaveOutFile.isEmpty()) {
             try {
@@ -192,7 +194,7 @@ protected:
             }
         }
         if (!options.replay.isEmpty())
-            return replay(options, catalogue, leaveOut, console);
+            return replay(options, lookup, leaveOut, console);
 
         LeagueRequest request;
         request.managerCount = options.count;
@@ -214,7 +216,7 @@ protected:
             request.source = ClubSource::fromDivisions(std::move(keys));
         }
 
-        const LeagueOutcome outcome = runLeagueDraw(request, catalogue, leaveOut);
+        const LeagueOutcome outcome = runLeagueDraw(request, lookup, leaveOut);
         if (!outcome.result.drawn())
             return console.failure(shortfall(options, outcome.result, catalogue, leaveOut));
         printClubs(outcome.result.clubs, options.json, console.out(), options.managers,
@@ -223,9 +225,9 @@ protected:
     }
 
 private:
-    int replay(const DrawOptions& options, const Catalogue& catalogue, const LeaveOutList& leaveOut,
-               const Console& console) const {
-        const Replay replayed = replayLeagueDraw(options.replay, catalogue, leaveOut);
+    int replay(const DrawOptions& options, const CatalogueLookup& lookup,
+               const LeaveOutList& leaveOut, const Console& console) const {
+        const Replay replayed = replayLeagueDraw(options.replay, lookup, leaveOut);
         if (replayed.problem != CodeProblem::None)
             return console.wrongArguments(
                 tr("cannot replay %1: %2")

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "leaguedraw.h"
 
+#include "clubidentityset.h"
+
 #include <QCryptographicHash>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSet>
 
 #include <algorithm>
 
@@ -13,42 +14,25 @@ namespace clubdraw {
 
 namespace {
 
-// The pool without the clubs left out and those kept rows hold, entries
-// in pool order, so drawClubs() chooses as it does for a single draw.
-CandidatePool poolLeftIn(const CandidatePool& pool, const LeaveOutList& leaveOut,
-                         const KeptRows& kept) {
-    QSet<ClubIdentity> barred;
+// The clubs left out and those kept rows hold. Views into both: they
+// outlive the draw.
+ClubIdentitySet barredClubs(const LeaveOutList& leaveOut, const KeptRows& kept,
+                            std::size_t poolSize) {
+    ClubIdentitySet barred;
+    // Room for the pool too: a draw of several adds its clubs.
+    barred.reserve(leaveOut.lines().size() + kept.size() + poolSize);
     for (const ClubIdentity& identity : leaveOut.lines())
         barred.insert(identity);
     for (const auto& [row, club] : kept)
-        barred.insert(clubIdentity(club));
-    if (barred.isEmpty())
-        return pool;
-    CandidatePool left;
-    for (const Club& club : pool.entries()) {
-        if (!barred.contains(clubIdentity(club)))
-            left.add(club);
-    }
-    return left;
-}
-
-// The club's record in the catalogue: the very record when it is there,
-// else the first of the same club.
-int catalogueIndex(const Catalogue& catalogue, const Club& club) {
-    const auto exact = std::find(catalogue.clubs.begin(), catalogue.clubs.end(), club);
-    if (exact != catalogue.clubs.end())
-        return static_cast<int>(exact - catalogue.clubs.begin());
-    const ClubIdentity identity = clubIdentity(club);
-    const auto same = std::find_if(catalogue.clubs.begin(), catalogue.clubs.end(),
-                                   [&](const Club& c) { return clubIdentity(c) == identity; });
-    return same != catalogue.clubs.end() ? static_cast<int>(same - catalogue.clubs.begin()) : 0;
+        barred.insert(club);
+    return barred;
 }
 
 } // namespace
 
 int clubsLeftIn(const CandidatePool& pool, const LeaveOutList& leaveOut) {
-    const CandidatePool left = poolLeftIn(pool, leaveOut, {});
-    return static_cast<int>(differentClubs(left).size());
+    ClubIdentitySet barred = barredClubs(leaveOut, {}, pool.entries().size());
+    return static_cast<int>(entriesToChooseFrom(pool, minimumDrawSize, barred).size());
 }
 
 LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows& kept,
@@ -62,10 +46,14 @@ LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows&
             result.clubs.push_back(club);
         return result;
     }
-    const CandidatePool left = poolLeftIn(pool, leaveOut, kept);
-    std::vector<Club> drawn = drawClubs(left, result.rowsToDraw, random);
+    // Entries in pool order, barred clubs dropped, so drawClubs() chooses as
+    // it does for a single draw.
+    ClubIdentitySet barred = barredClubs(leaveOut, kept, pool.entries().size());
+    std::vector<const Club*> entries = entriesToChooseFrom(pool, result.rowsToDraw, barred);
+    const int available = static_cast<int>(entries.size());
+    std::vector<Club> drawn = drawClubs(std::move(entries), result.rowsToDraw, random);
     if (drawn.empty()) {
-        result.outlook = drawOutlook(left, result.rowsToDraw);
+        result.outlook = drawOutlook(available, result.rowsToDraw);
         return result;
     }
     // Found by drawClubs() already; not counted twice.
@@ -81,8 +69,9 @@ LeagueResult drawLeague(const CandidatePool& pool, int rowCount, const KeptRows&
     return result;
 }
 
-DrawCode makeDrawCode(const LeagueRequest& request, const Catalogue& catalogue,
+DrawCode makeDrawCode(const LeagueRequest& request, const CatalogueLookup& lookup,
                       const LeaveOutList& leaveOut) {
+    const Catalogue& catalogue = lookup.catalogue();
     DrawCode code;
     code.seed = request.seed;
     code.sourceKind = request.source.kind;
@@ -99,26 +88,28 @@ DrawCode makeDrawCode(const LeagueRequest& request, const Catalogue& catalogue,
         }
     }
     code.managerCount = request.managerCount;
+    // A kept club is one of the catalogue's; failing that, the first record.
     for (const auto& [row, club] : request.kept)
-        code.kept.push_back({row, catalogueIndex(catalogue, club)});
-    code.catalogueFingerprint = catalogueFingerprint(catalogue);
-    code.leaveOutFingerprint = leaveOut.fingerprint(catalogue);
+        code.kept.push_back({row, std::max(lookup.recordOf(club), 0)});
+    code.catalogueFingerprint = lookup.fingerprint();
+    code.leaveOutFingerprint = leaveOut.fingerprint(lookup);
     return code;
 }
 
-LeagueOutcome runLeagueDraw(const LeagueRequest& request, const Catalogue& catalogue,
+LeagueOutcome runLeagueDraw(const LeagueRequest& request, const CatalogueLookup& lookup,
                             const LeaveOutList& leaveOut) {
     SeededRandomSource random(request.seed);
     LeagueOutcome outcome;
-    outcome.result = drawLeague(request.source.pool(catalogue), request.managerCount, request.kept,
-                                leaveOut, random);
+    outcome.result = drawLeague(request.source.pool(lookup.catalogue()), request.managerCount,
+                                request.kept, leaveOut, random);
     if (outcome.result.drawn())
-        outcome.code = makeDrawCode(request, catalogue, leaveOut).encode();
+        outcome.code = makeDrawCode(request, lookup, leaveOut).encode();
     return outcome;
 }
 
-Replay replayLeagueDraw(const QString& text, const Catalogue& catalogue,
+Replay replayLeagueDraw(const QString& text, const CatalogueLookup& lookup,
                         const LeaveOutList& leaveOut) {
+    const Catalogue& catalogue = lookup.catalogue();
     Replay replay;
     const DecodedCode decoded = DrawCode::decode(text);
     replay.problem = decoded.problem;
@@ -126,11 +117,11 @@ Replay replayLeagueDraw(const QString& text, const Catalogue& catalogue,
         return replay;
     const DrawCode& code = decoded.code;
     // The catalogue first: the list's fingerprint depends on it.
-    if (code.catalogueFingerprint != catalogueFingerprint(catalogue)) {
+    if (code.catalogueFingerprint != lookup.fingerprint()) {
         replay.problem = CodeProblem::CatalogueDiffers;
         return replay;
     }
-    if (code.leaveOutFingerprint != leaveOut.fingerprint(catalogue)) {
+    if (code.leaveOutFingerprint != leaveOut.fingerprint(lookup)) {
         replay.problem = CodeProblem::LeaveOutDiffers;
         return replay;
     }
@@ -159,7 +150,7 @@ Replay replayLeagueDraw(const QString& text, const Catalogue& catalogue,
         }
         request.kept[kept.row] = catalogue.clubs[static_cast<std::size_t>(kept.clubIndex)];
     }
-    replay.outcome = runLeagueDraw(request, catalogue, leaveOut);
+    replay.outcome = runLeagueDraw(request, lookup, leaveOut);
     return replay;
 }
 

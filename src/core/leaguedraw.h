@@ -2,6 +2,7 @@
 #pragma once
 
 #include "candidatepool.h"
+#include "cataloguelookup.h"
 #include "clubsource.h"
 #include "drawcode.h"
 #include "drawnclubs.h"
@@ -58,11 +59,11 @@ struct LeagueOutcome {
 };
 
 // The draw with SeededRandomSource(seed), and its code.
-LeagueOutcome runLeagueDraw(const LeagueRequest& request, const Catalogue& catalogue,
+LeagueOutcome runLeagueDraw(const LeagueRequest& request, const CatalogueLookup& lookup,
                             const LeaveOutList& leaveOut);
 
 // The code of a request; kept clubs must be clubs of the catalogue.
-DrawCode makeDrawCode(const LeagueRequest& request, const Catalogue& catalogue,
+DrawCode makeDrawCode(const LeagueRequest& request, const CatalogueLookup& lookup,
                       const LeaveOutList& leaveOut);
 
 struct Replay {
@@ -72,7 +73,7 @@ struct Replay {
 };
 
 // Replays a code: the same clubs for the same rows, or why not.
-Replay replayLeagueDraw(const QString& text, const Catalogue& catalogue,
+Replay replayLeagueDraw(const QString& text, const CatalogueLookup& lookup,
                         const LeaveOutList& leaveOut);
 
 // The agreed words as the seed reads them: Unicode NFC, blanks at either end

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -105,28 +104,20 @@ bool LeaveOutList::remove(const ClubIdentity& identity) {
     return true;
 }
 
-std::vector<int> LeaveOutList::notFound(const Catalogue& catalogue) const {
-    // The list is the smaller: look each club up in it, not the other way.
-    QSet<ClubIdentity> unseen(m_lines.begin(), m_lines.end());
-    for (const Club& club : catalogue.clubs) {
-        if (unseen.isEmpty())
-            break;
-        unseen.remove(clubIdentity(club));
-    }
+std::vector<int> LeaveOutList::notFound(const CatalogueLookup& lookup) const {
     std::vector<int> lines;
     for (int i = 0; i < count(); ++i) {
-        if (unseen.contains(m_lines[static_cast<std::size_t>(i)]))
+        if (!lookup.contains(m_lines[static_cast<std::size_t>(i)]))
             lines.push_back(i);
     }
     return lines;
 }
 
-std::uint16_t LeaveOutList::fingerprint(const Catalogue& catalogue) const {
-    const std::vector<int> missing = notFound(catalogue);
+std::uint16_t LeaveOutList::fingerprint(const CatalogueLookup& lookup) const {
     std::vector<ClubIdentity> found;
-    for (int i = 0; i < count(); ++i) {
-        if (!std::binary_search(missing.begin(), missing.end(), i))
-            found.push_back(m_lines[static_cast<std::size_t>(i)]);
+    for (const ClubIdentity& identity : m_lines) {
+        if (lookup.contains(identity))
+            found.push_back(identity);
     }
     std::sort(found.begin(), found.end());
     found.erase(std::unique(found.begin(), found.end()), found.end());

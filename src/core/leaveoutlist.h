@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "catalogue.h"
+#include "cataloguelookup.h"
 #include "club.h"
 
 #include <QByteArray>
@@ -36,11 +36,11 @@ public:
     bool remove(const ClubIdentity& identity);
 
     // Indexes of the lines that name no club of the catalogue.
-    std::vector<int> notFound(const Catalogue& catalogue) const;
+    std::vector<int> notFound(const CatalogueLookup& lookup) const;
 
     // Tells two lists apart in a draw code: only lines naming a club of the
     // catalogue count, in any order, since nothing else changes a draw.
-    std::uint16_t fingerprint(const Catalogue& catalogue) const;
+    std::uint16_t fingerprint(const CatalogueLookup& lookup) const;
 
     // The list from a file's bytes: UTF-8 (a byte-order mark is skipped), or
     // Windows-1252 when the bytes are no valid UTF-8. Blank lines are

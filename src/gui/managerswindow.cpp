@@ -64,7 +64,7 @@ QTableWidgetItem* makeItem(const QString& text, Qt::ItemFlags flags) {
 
 ManagersWindow::ManagersWindow(const Catalogue& catalogue, RandomSource& random, SteadyClock clock,
                                Sources sources, const QString& leaveOutPath, QWidget* parent)
-    : SecondaryWindow(parent), m_catalogue(catalogue), m_random(random),
+    : SecondaryWindow(parent), m_catalogue(catalogue), m_lookup(catalogue), m_random(random),
       m_sources(std::move(sources)),
       m_leaveOutPath(leaveOutPath.isEmpty() ? defaultLeaveOutPath() : leaveOutPath),
       m_schedule(std::move(clock)), m_timer(new QTimer(this)) {
@@ -454,7 +454,7 @@ void ManagersWindow::startDraw(bool keepKept) {
     const QString words = m_wordsEdit->text();
     request.seed = normalisedWords(words).isEmpty() ? randomSeed() : seedFromWords(words);
     request.source = currentSource();
-    const LeagueOutcome outcome = runLeagueDraw(request, m_catalogue, *m_leaveOut);
+    const LeagueOutcome outcome = runLeagueDraw(request, m_lookup, *m_leaveOut);
     if (!outcome.result.drawn()) {
         sayShortfall(outcome.result);
         return;
@@ -474,7 +474,7 @@ void ManagersWindow::sayShortfall(const LeagueResult& result) {
 void ManagersWindow::replayCode() {
     skipReveal();
     say({});
-    const Replay replay = replayLeagueDraw(m_codeEdit->text(), m_catalogue, *m_leaveOut);
+    const Replay replay = replayLeagueDraw(m_codeEdit->text(), m_lookup, *m_leaveOut);
     if (replay.problem != CodeProblem::None) {
         say(codeProblemText(replay.problem));
         return;
@@ -692,7 +692,7 @@ void ManagersWindow::showLeftOutEntries() {
     m_leftOutList->clear();
     for (const ClubIdentity& club : m_leaveOut->lines())
         m_leftOutList->addItem(clubText(club));
-    for (int missing : m_leaveOut->notFound(m_catalogue)) {
+    for (int missing : m_leaveOut->notFound(m_lookup)) {
         QListWidgetItem* item = m_leftOutList->item(missing);
         //: A club left out that the catalogue in use does not hold
         item->setText(tr("%1 – not found").arg(item->text()));

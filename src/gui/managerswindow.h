@@ -3,6 +3,7 @@
 
 #include "core/candidatepool.h"
 #include "core/catalogue.h"
+#include "core/cataloguelookup.h"
 #include "core/clubsource.h"
 #include "core/randomsource.h"
 #include "core/revealschedule.h"
@@ -116,6 +117,8 @@ private:
     static QString keepName(const QString& manager);
 
     const Catalogue& m_catalogue;
+    // Worked out on the first draw or code, not as the window opens.
+    CatalogueLookup m_lookup;
     RandomSource& m_random;
     Sources m_sources;
     QString m_leaveOutPath;

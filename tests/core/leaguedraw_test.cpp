@@ -18,6 +18,11 @@ const Catalogue& twoNations() {
     return catalogue;
 }
 
+const CatalogueLookup& twoNationsLookup() {
+    static const CatalogueLookup lookup(twoNations());
+    return lookup;
+}
+
 ClubSource england(DatabaseType type = DatabaseType::Normal) {
     NationTicks ticks{};
     ticked(ticks, Nation::England) = true;
@@ -111,7 +116,7 @@ TEST(LeagueDraw, fixedSeedAndWordsGiveKnownAnswers) {
     request.kept = {{1, club(5)}};
     LeaveOutList leaveOut;
     leaveOut.add(club(0));
-    const LeagueOutcome outcome = runLeagueDraw(request, twoNations(), leaveOut);
+    const LeagueOutcome outcome = runLeagueDraw(request, twoNationsLookup(), leaveOut);
     EXPECT_EQ(namesOf(outcome.result.clubs), QStringList({"Team 9", "Team 6", "Team 8", "Team 4"}));
     EXPECT_EQ(outcome.code, "15P10-PNR40-10000-00000-002M6-22BZC-ZEY4G");
 }
@@ -138,17 +143,18 @@ TEST(LeagueDraw, aCodeReplaysTheDrawOrSaysWhatDiffers) {
     otherClub.add(club(3));
     const Catalogue otherCatalogue =
         Catalogue::parse(QByteArrayView(generatedCatalogue(12, "England", 3)));
+    const CatalogueLookup otherLookup(otherCatalogue);
     for (const auto& [name, request] : requests) {
-        const LeagueOutcome drawn = runLeagueDraw(request, twoNations(), leaveOut);
+        const LeagueOutcome drawn = runLeagueDraw(request, twoNationsLookup(), leaveOut);
         ASSERT_TRUE(drawn.result.drawn()) << name;
-        const Replay replay = replayLeagueDraw(drawn.code, twoNations(), otherLine);
+        const Replay replay = replayLeagueDraw(drawn.code, twoNationsLookup(), otherLine);
         EXPECT_EQ(replay.problem, CodeProblem::None) << name;
         EXPECT_EQ(replay.outcome.result.clubs, drawn.result.clubs) << name;
         EXPECT_EQ(replay.outcome.code, drawn.code) << name;
-        EXPECT_EQ(replayLeagueDraw(drawn.code, twoNations(), otherClub).problem,
+        EXPECT_EQ(replayLeagueDraw(drawn.code, twoNationsLookup(), otherClub).problem,
                   CodeProblem::LeaveOutDiffers)
             << name;
-        EXPECT_EQ(replayLeagueDraw(drawn.code, otherCatalogue, leaveOut).problem,
+        EXPECT_EQ(replayLeagueDraw(drawn.code, otherLookup, leaveOut).problem,
                   CodeProblem::CatalogueDiffers)
             << name;
     }

@@ -59,7 +59,7 @@ TEST(LeaveOutList, keepsLinesItCannotMatch) {
     list.add(ClubIdentity{"England", "Team 2"});
     list.add(ClubIdentity{"England", "Gone, United"});
     list.add(catalogue.clubs[0]);
-    EXPECT_EQ(list.notFound(catalogue), std::vector<int>{1});
+    EXPECT_EQ(list.notFound(CatalogueLookup(catalogue)), std::vector<int>{1});
     EXPECT_EQ(LeaveOutList::parse(list.toBytes()), list);
 }
 
