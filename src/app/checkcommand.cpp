@@ -147,8 +147,7 @@ private:
             //: %1 is the file, %2 the most clubs that load
             out << tr("%1: %n more club(s) past the limit of %2 do not load", nullptr,
                       summary.clubsOverLimit)
-                       .arg(file)
-                       .arg(maxClubs)
+                       .arg(file, QString::number(maxClubs))
                 << '\n';
         std::vector<std::pair<QString, QString>> perNation;
         for (const auto& [nation, clubs] : summary.clubsPerNation)

@@ -239,7 +239,8 @@ private:
                      "shows in full; the window cuts it short")
                 : tr("the division line %1 has %2 characters, more than the %3 that the result "
                      "shows in full; the window cuts it short");
-        add(CheckFinding::Kind::Warning, line, warning.arg(quoted(text)).arg(length).arg(most));
+        add(CheckFinding::Kind::Warning, line,
+            warning.arg(quoted(text), QString::number(length), QString::number(most)));
     }
 
     // The same club twice is one club listed twice (clubIdentity()); a name
@@ -249,8 +250,7 @@ private:
         if (const auto first = m_clubLines.constFind(identity); first != m_clubLines.cend()) {
             add(CheckFinding::Kind::Warning, line,
                 tr("club %1 of %2 is listed twice (first on line %3)")
-                    .arg(quoted(club.name), quoted(club.nation))
-                    .arg(*first));
+                    .arg(quoted(club.name), quoted(club.nation), QString::number(*first)));
             return;
         }
         m_clubLines.insert(identity, line);
@@ -259,8 +259,8 @@ private:
             add(CheckFinding::Kind::Warning, line,
                 tr("club %1 of %2 looks like %3 on line %4: they differ only in letter case or "
                    "blanks")
-                    .arg(quoted(club.name), quoted(club.nation), quoted(first->name))
-                    .arg(first->line));
+                    .arg(quoted(club.name), quoted(club.nation), quoted(first->name),
+                         QString::number(first->line)));
         else
             m_nearClubs.insert(nearIdentity, {club.name, line});
     }

@@ -63,8 +63,7 @@ QString userDataHome() {
 RunError tooLarge(const QString& shown) {
     return RunError(RunError::FileTooLarge,
                     QCoreApplication::translate("Catalogue", "%1 is larger than %2 MiB")
-                        .arg(shown)
-                        .arg(maxCatalogueBytes / (1024 * 1024)));
+                        .arg(shown, QString::number(maxCatalogueBytes / (1024 * 1024))));
 }
 
 // Reads the whole file, but never more than one byte past the cap, so a

@@ -81,8 +81,7 @@ RunError tooManyClubs(const QString& source, int record, int line) {
     //: %1 is where the reader is, such as "Record 3, line 4 of <file>"
     return RunError(RunError::TooManyClubs,
                     QCoreApplication::translate("Catalogue", "%1: more than %2 teams")
-                        .arg(cataloguePlace(source, record, line))
-                        .arg(maxClubs));
+                        .arg(cataloguePlace(source, record, line), QString::number(maxClubs)));
 }
 
 QString encodingName(CatalogueReader::Encoding encoding) {

@@ -63,6 +63,16 @@ INSTANTIATE_TEST_SUITE_P(
             "sameClubTwice",
             arsenal + chelsea + line("England", "First Division", "", 1, "Arsenal").toLatin1(),
             Kind::Warning, 3, "club \"Arsenal\" of \"England\" is listed twice (first on line 1)"},
+        // A name holding "%1" stays as it is in the finding.
+        FindingRow{
+            "percentInALongName",
+            arsenal +
+                line("England", "Premier", "", 0, "The 100%1 Football Club of London").toLatin1(),
+            Kind::Warning, 2, "\"The 100%1 Football Club of London\" has 33 characters"},
+        FindingRow{"percentInAClubListedTwice",
+                   line("England", "Premier", "", 0, "%1 City").toLatin1() + chelsea +
+                       line("England", "Premier", "", 0, "%1 City").toLatin1(),
+                   Kind::Warning, 3, "club \"%1 City\" of \"England\" is listed twice"},
         FindingRow{"sameClubInAnotherCase",
                    arsenal + chelsea + line("England", "Premier", "", 1, "arsenal ").toLatin1(),
                    Kind::Warning, 3,
