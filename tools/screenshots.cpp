@@ -4,6 +4,8 @@
 // every run, then a league night of four managers, the two credit windows
 // and the error box of a missing catalogue:
 // clubdraw_screenshots CATALOGUE OUTPUT_FOLDER
+#include "toolsupport.h"
+
 #include "core/catalogue.h"
 #include "core/cataloguelocation.h"
 #include "core/runerror.h"
@@ -52,13 +54,6 @@ int indexOf(const CandidatePool& pool, const QString& club) {
         if (pool.at(i).name == club)
             return i;
     qFatal("%s is not in the pool", qPrintable(club));
-}
-
-template <typename T> T* child(const QObject* parent, const char* name) {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child named %s", name);
-    return found;
 }
 
 void save(QWidget* window, const QString& file) {

@@ -13,6 +13,8 @@
 // 3. Quit, which must end the program.
 // Any control missing or any step that does not happen ends it with a
 // message and a non-zero status.
+#include "toolsupport.h"
+
 #include "app/startup.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
@@ -39,13 +41,6 @@ using namespace clubdraw;
 namespace {
 
 constexpr int waitMs = 60000;
-
-template <typename T> T* child(const QObject* parent, const char* name) {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control named %s", name);
-    return found;
-}
 
 void click(const QObject* window, const char* name) {
     auto* button = child<QAbstractButton>(window, name);

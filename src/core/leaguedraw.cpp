@@ -4,7 +4,6 @@
 #include "clubidentityset.h"
 
 #include <QCryptographicHash>
-#include <QHash>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
